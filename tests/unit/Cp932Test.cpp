@@ -1,0 +1,29 @@
+#include "text/Cp932.h"
+
+#include <gtest/gtest.h>
+
+// "表" is 0x95 0x5C in CP932: its trail byte is a backslash.
+TEST(Cp932, TrailByteBackslashIsNoSeparator) {
+    std::string path = "C:\\表\\";
+    EXPECT_EQ(std::string("\x95\x5C"), std::string("表"));
+    EXPECT_EQ(path.size() - 1, cp932::FindLastBackslash(path));
+    EXPECT_EQ(2u, cp932::FindLastBackslash("C:\\表"));
+    EXPECT_EQ(std::string::npos, cp932::FindLastBackslash("表ソ能"));
+}
+
+TEST(Cp932, TruncateNeverSplitsACharacter) {
+    std::string text = "ab日本";
+    EXPECT_EQ("ab日", cp932::Truncate(text, 5));
+    EXPECT_EQ("ab日", cp932::Truncate(text, 4));
+    EXPECT_EQ("ab", cp932::Truncate(text, 3));
+    EXPECT_EQ(text, cp932::Truncate(text, 6));
+    EXPECT_EQ("", cp932::Truncate(text, 0));
+}
+
+TEST(Cp932, CopyBoundedCutsOnBoundaryAndReportsFit) {
+    char buffer[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_FALSE(cp932::CopyBounded(buffer, sizeof buffer, "a日本"));
+    EXPECT_STREQ("a日", buffer);
+    EXPECT_TRUE(cp932::CopyBounded(buffer, sizeof buffer, "abc"));
+    EXPECT_STREQ("abc", buffer);
+}
