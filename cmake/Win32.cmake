@@ -5,9 +5,13 @@ add_link_options(-static -static-libgcc -static-libstdc++
                  -Wl,--major-subsystem-version,4 -Wl,--minor-subsystem-version,0
                  -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 
+enable_language(RC)
+
 add_subdirectory(text)
 add_subdirectory(settings)
 add_subdirectory(printer)
+add_subdirectory(framework)
+add_subdirectory(resources)
 
 if(TB_WIN_TESTS)
   # GoogleTest from the Debian sources, built with this tree's compiler.

@@ -1,0 +1,26 @@
+#pragma once
+// The one seam for everything that would block a test or end its process: message
+// boxes, the open and save dialogs, the folder browser and process exit. Production
+// code calls the system through it; tests install their own answers and record
+// every text, caption and icon.
+#include <windows.h>
+
+namespace framework {
+
+class Seam {
+public:
+    virtual ~Seam() = default;
+    virtual int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
+    virtual bool GetOpenFileName(OPENFILENAMEA* request);
+    virtual bool GetSaveFileName(OPENFILENAMEA* request);
+    // Shows the folder browser; fills `folder` (MAX_PATH bytes) and returns true on OK.
+    virtual bool BrowseForFolder(HWND owner, const char* title, char* folder);
+    virtual void ExitProcess(UINT code);
+};
+
+// The seam in force; the system's by default.
+Seam& Ui();
+// Installs `seam` (null puts the system's back); returns the previous one.
+Seam* SetUi(Seam* seam);
+
+} // namespace framework
