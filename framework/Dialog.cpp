@@ -11,8 +11,39 @@ Dialog::~Dialog() {
 
 INT_PTR Dialog::DoModal(HWND parent) {
     modal = true;
-    return DialogBoxParamA(module, MAKEINTRESOURCEA(templateId), parent, DialogProc,
-                           reinterpret_cast<LPARAM>(this));
+    ended = false;
+    result = -1;
+    bool disableOwner = parent && IsWindowEnabled(parent);
+    if (!CreateDialogParamA(module, MAKEINTRESOURCEA(templateId), parent, DialogProc,
+                            reinterpret_cast<LPARAM>(this))) {
+        return -1;
+    }
+    if (disableOwner) EnableWindow(parent, FALSE);
+    if (!ended) {
+        ShowWindow(hwnd, SW_SHOWNORMAL);
+        RunModalLoop();
+    }
+    if (disableOwner) {
+        EnableWindow(parent, TRUE);
+        SetActiveWindow(parent);
+    }
+    if (hwnd) DestroyWindow(hwnd);
+    return result;
+}
+
+void Dialog::RunModalLoop() {
+    MSG message;
+    while (!ended) {
+        BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (PreTranslateMessage(message)) continue;
+        if (hwnd && IsDialogMessageA(hwnd, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
 }
 
 HWND Dialog::Create(HWND parent) {
@@ -21,10 +52,13 @@ HWND Dialog::Create(HWND parent) {
                               reinterpret_cast<LPARAM>(this));
 }
 
-void Dialog::End(INT_PTR result) {
+void Dialog::End(INT_PTR value) {
     if (!hwnd) return;
     if (modal) {
-        EndDialog(hwnd, result);
+        // The modal loop notices the end and destroys the window.
+        ended = true;
+        result = value;
+        PostMessageA(hwnd, WM_NULL, 0, 0);
     } else {
         DestroyWindow(hwnd);
     }
@@ -36,7 +70,9 @@ bool Dialog::OnCommand(int id, int code, HWND control) {
         End(id);
         return true;
     }
-    return RouteToParent(id, code, control);
+    // Commands of its own controls stay with the dialog; program commands such as
+    // the data-check command go on to the parent.
+    return control ? false : RouteToParent(id, code, control);
 }
 
 bool Dialog::OnNotify(NMHDR*, LRESULT&) { return false; }

@@ -1,4 +1,6 @@
 #include "text/Cp932.h"
+#include "text/Number.h"
+#include "text/Path.h"
 
 #include <gtest/gtest.h>
 
@@ -26,4 +28,28 @@ TEST(Cp932, CopyBoundedCutsOnBoundaryAndReportsFit) {
     EXPECT_STREQ("a日", buffer);
     EXPECT_TRUE(cp932::CopyBounded(buffer, sizeof buffer, "abc"));
     EXPECT_STREQ("abc", buffer);
+}
+
+TEST(Path, FolderAndTitleStepOverTrailBackslashes) {
+    EXPECT_EQ("C:\\表\\", path::FolderOf("C:\\表\\TBK42.EXE"));
+    EXPECT_EQ("C:\\", path::FolderOf("C:\\表"));
+    EXPECT_EQ("", path::FolderOf("TBK42.EXE"));
+    EXPECT_EQ("TBK42", path::FileTitle("C:\\ソフト\\TBK42.EXE"));
+    EXPECT_EQ("表", path::FileTitle("C:\\x.y\\表"));
+    EXPECT_EQ("a.b", path::FileTitle("a.b.exe"));
+}
+
+TEST(Number, ParseIntegerAcceptsWholeIntegersOnly) {
+    int value = 99;
+    EXPECT_TRUE(number::ParseInteger(" -12 ", value));
+    EXPECT_EQ(-12, value);
+    EXPECT_TRUE(number::ParseInteger("+7", value));
+    EXPECT_EQ(7, value);
+    EXPECT_TRUE(number::ParseInteger("-2147483648", value));
+    EXPECT_EQ(-2147483647 - 1, value);
+    value = 5;
+    for (const char* bad : {"", " ", "-", "12a", "1 2", "2147483648", "99999999999999999999"}) {
+        EXPECT_FALSE(number::ParseInteger(bad, value)) << bad;
+    }
+    EXPECT_EQ(5, value);
 }

@@ -1,0 +1,130 @@
+#include "printer/ReplyDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr unsigned char kUntouched = 0xEE;
+
+struct Decoded {
+    unsigned char block[printer::kReplyBlockSize];
+    std::string Text(std::size_t offset, std::size_t length) const {
+        return std::string(reinterpret_cast<const char*>(block) + offset, length);
+    }
+};
+
+Decoded Decode(const unsigned char (&reply)[printer::kReplySize]) {
+    Decoded result;
+    for (unsigned char& b : result.block)
+        b = kUntouched;
+    printer::DecodeReply(reply, result.block);
+    return result;
+}
+
+} // namespace
+
+TEST(ReplyDecoder, RequestBytes) {
+    const unsigned char expected[] = {0x1C, 'o', '3', '.', 0x00};
+    ASSERT_EQ(sizeof expected, printer::kSettingsRequestSize);
+    for (std::size_t i = 0; i < sizeof expected; ++i)
+        EXPECT_EQ(expected[i], printer::kSettingsRequest[i]);
+}
+
+// Every reply byte small, so no written character can equal the marker.
+TEST(ReplyDecoder, WritesOnlyFieldCharacters) {
+    unsigned char reply[printer::kReplySize];
+    for (std::size_t i = 0; i < sizeof reply; ++i)
+        reply[i] = static_cast<unsigned char>(i % 7);
+    Decoded d = Decode(reply);
+
+    std::size_t written = 0;
+    for (unsigned char b : d.block)
+        written += b != kUntouched;
+    EXPECT_EQ(172u, written);
+    for (std::size_t kept :
+         {0u, 3u, 6u, 26u, 27u, 37u, 67u, 123u, 162u, 201u, 240u, 245u, 262u, 269u})
+        EXPECT_EQ(kUntouched, d.block[kept]) << "offset " << kept;
+}
+
+TEST(ReplyDecoder, BitFieldsAndCharacters) {
+    unsigned char reply[printer::kReplySize] = {};
+    reply[2] = 5;    // reduction
+    reply[4] = 0xA5; // msw1
+    reply[7] = 0x3C; // msw4
+    reply[20] = 0x42;
+    reply[21] = 0xC2;
+    reply[31] = 4; // sheet-guide load time
+    Decoded d = Decode(reply);
+
+    EXPECT_EQ('5', d.block[71]);
+    EXPECT_EQ(0x05, d.block[4]);
+    EXPECT_EQ(0x0A, d.block[5]);
+    EXPECT_EQ(0x0C, d.block[13]);
+    EXPECT_EQ(0x03, d.block[14]);
+    EXPECT_EQ('2', d.block[16]); // font1: low nibble
+    EXPECT_EQ('4', d.block[18]); // font2: high nibble
+    EXPECT_EQ("2", d.Text(20, 1));
+    EXPECT_EQ("1", d.Text(22, 1));
+    EXPECT_EQ("1", d.Text(24, 1));
+    EXPECT_EQ('4', d.block[246]);
+    EXPECT_EQ(kUntouched, d.block[245]);
+
+    reply[21] = 0x3D; // bits 6 and 7 clear, bits 2-5 ignored
+    d = Decode(reply);
+    EXPECT_EQ('1', d.block[20]);
+    EXPECT_EQ('0', d.block[22]);
+    EXPECT_EQ('0', d.block[24]);
+}
+
+TEST(ReplyDecoder, NumbersAreCutToTheirWidth) {
+    unsigned char reply[printer::kReplySize] = {};
+    reply[19] = 8;
+    reply[22] = 0xA8; // bit 7 ignored: 40
+    reply[23] = 200;  // "200" cut to "20"
+    reply[24] = 96;
+    reply[26] = 129; // load positions: minus 9
+    reply[27] = 5;   // -4
+    reply[28] = 0;   // -9
+    reply[55] = 0xFB;
+    reply[63] = 0x03;
+    Decoded d = Decode(reply);
+
+    EXPECT_EQ("08", d.Text(242, 2));
+    EXPECT_EQ("40", d.Text(28, 2));
+    EXPECT_EQ("20", d.Text(31, 2));
+    EXPECT_EQ("096", d.Text(34, 3));
+    EXPECT_EQ("120", d.Text(38 + 3, 3));
+    EXPECT_EQ("-04", d.Text(38 + 7, 3));
+    EXPECT_EQ("-09", d.Text(38 + 11, 3));
+    EXPECT_EQ("FB", d.Text(254, 2));
+    EXPECT_EQ("03", d.Text(79, 2));
+}
+
+// The short record takes the sheet-feeder position from byte 33 and the adjustments from
+// bytes 30 and 32; the groups carry the sheet feeder after the adjustments.
+TEST(ReplyDecoder, FormatRecordsPlaceEveryValue) {
+    unsigned char reply[printer::kReplySize] = {};
+    const unsigned char group[11] = {66, 0, 136, 129, 120, 55, 63, 12, 34, 64, 99};
+    for (std::size_t i = 0; i < 11; ++i)
+        reply[91 + i] = group[i]; // format3
+    reply[25] = 70;
+    reply[29] = 63;
+    reply[30] = 1;
+    reply[32] = 2;
+    reply[33] = 64;
+    Decoded d = Decode(reply);
+
+    std::string format0 = d.Text(38, 29);
+    EXPECT_EQ("70", format0.substr(0, 2));
+    EXPECT_EQ("055", format0.substr(15, 3)); // sheet feeder
+    EXPECT_EQ("054", format0.substr(19, 3)); // postcard
+    EXPECT_EQ("01", format0.substr(23, 2));
+    EXPECT_EQ("02", format0.substr(26, 2));
+
+    std::string format3 = d.Text(164, 37);
+    for (std::size_t sep : {2u, 6u, 10u, 14u, 18u, 22u, 26u, 30u, 33u, 36u})
+        format3[sep] = ',';
+    EXPECT_EQ("66,000,136,120,111,046,055,054,12,34,", format3);
+}
