@@ -1,0 +1,50 @@
+#pragma once
+// The parameter page's values and their load and store rules.
+#include "settings/SettingsBlock.h"
+
+#include <string>
+
+namespace settings {
+
+// Head-centring ranges in columns, and the values shown for a block value outside them.
+constexpr int kCentringMin = 10;
+constexpr int kCentringMax = 68;
+constexpr int kCentringDefault = 40;
+constexpr int kRearCentringMin = 68;
+constexpr int kRearCentringMax = 126;
+constexpr int kRearCentringDefault = 96;
+// Paper-load time from the sheet guide, in seconds.
+constexpr int kFeedTimeMin = 2;
+constexpr int kFeedTimeMax = 5;
+
+// Members in the order the page exchanges them with its controls. List members hold the
+// CP932 text of the selected item.
+struct ParamPageValues {
+    static constexpr std::size_t kListTextLimit = 20;    // bytes of CP932
+    static constexpr std::size_t kLfPitchTextLimit = 10; // bytes of CP932
+
+    std::string font1;
+    std::string font2;
+    std::string kanjiTable;
+    int centringFrontTractor = 0;
+    int centringCutSheet = 0;
+    int postcardMode = 0; // radio index: 0 OFF, 1 ON, -1 none
+    int centringRearTractor = 0;
+    int sheetGuideFeedTime = 0;
+    std::string autoReturnTime;
+    std::string agaRetryTime;
+    std::string lfPitchSheetGuide;
+    std::string lfPitchSheetFeeder;
+    std::string lfPitchFrontTractor;
+    std::string lfPitchRearTractor;
+};
+
+// Sets every member from the block. An LF-pitch field whose first character is neither
+// "0" nor "F" keeps the member's previous text; an out-of-range second character of such a
+// field is rewritten in the block first.
+void LoadParamPage(SettingsBlock& block, ParamPageValues& values);
+
+// Writes the page's fields; other bytes of the block stay as they are.
+void StoreParamPage(const ParamPageValues& values, SettingsBlock& block);
+
+} // namespace settings
