@@ -8,9 +8,7 @@ add_link_options(${TB_SANITIZE})
 
 find_package(GTest REQUIRED)
 
-add_subdirectory(text)
-add_subdirectory(settings)
-add_subdirectory(printer)
+include(cmake/Core.cmake)
 add_subdirectory(tests/unit)
 
 set(TB_WIN_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/win" CACHE PATH "win32-thread cross tree")

@@ -7,11 +7,10 @@ add_link_options(-static -static-libgcc -static-libstdc++
 
 enable_language(RC)
 
-add_subdirectory(text)
-add_subdirectory(settings)
-add_subdirectory(printer)
+include(cmake/Core.cmake)
 add_subdirectory(framework)
 add_subdirectory(resources)
+add_subdirectory(app)
 
 if(TB_WIN_TESTS)
   # GoogleTest from the Debian sources, built with this tree's compiler.

@@ -1,0 +1,49 @@
+#include "app/CApp_Main.h"
+
+#include "app/CDlg_Main.h"
+#include "app/Texts.h"
+#include "framework/DataExchange.h"
+#include "text/Path.h"
+
+#include <commctrl.h>
+
+int CApp_Main::Run() {
+    InitInstance();
+    return 0;
+}
+
+std::string CApp_Main::ApplicationName() {
+    char modulePath[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+    return path::FileTitle(modulePath);
+}
+
+bool CApp_Main::ActivateRunningCopy(const std::string& name) {
+    HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
+    if (!running) return false;
+    HWND window = FindWindowA(kDialogClass, kMainWindowTitle);
+    if (window) {
+        if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+        SetForegroundWindow(window);
+    }
+    CloseHandle(running);
+    return true;
+}
+
+bool CApp_Main::InitInstance() {
+    InitCommonControls();
+    std::string name = ApplicationName();
+    if (ActivateRunningCopy(name)) return false;
+    // Marks this copy as running until the process ends; without it the program runs
+    // unprotected.
+    HANDLE marker = CreateMutexA(nullptr, TRUE, name.c_str());
+    // Dialog controls draw themselves in 3-D on every 32-bit Windows (the templates ask
+    // for DS_3DLOOK), so there is no 3-D subclassing library to turn on.
+    framework::SetMessageTitle(kMessageTitle);
+    {
+        CDlg_Main mainWindow;
+        mainWindow.DoModal(nullptr);
+    }
+    if (marker) CloseHandle(marker);
+    return false;
+}

@@ -1,0 +1,308 @@
+#include "app/CDlg_Main.h"
+
+#include "app/HelpFile.h"
+#include "app/Texts.h"
+#include "framework/Seam.h"
+#include "resources/ArtIds.h"
+#include "resources/Tbk42Ids.h"
+#include "settings/FactoryBlock.h"
+#include "text/Cp932.h"
+#include "text/Path.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// Process-wide, as long as the program runs: the accelerator table and the tab images.
+HACCEL accelerators = nullptr;
+HIMAGELIST tabImages = nullptr;
+
+const COLORREF kTabImageMask = RGB(192, 192, 192);
+const int kToolTipMaxBytes = 79;
+
+struct TabEntry {
+    const char* caption;
+    int image;
+};
+const TabEntry kTabs[CDlg_Main::kPageCount] = {
+    {"機能選択", 0}, {"パラメータ設定", 2}, {"ＭＳＷ１", 1},
+    {"ＭＳＷ２", 1}, {"ＭＳＷ３", 1},       {"ＭＳＷ４", 1},
+};
+
+// Toolbar buttons in order; a separator follows those marked.
+struct ToolbarEntry {
+    int command;
+    bool separatorAfter;
+};
+const ToolbarEntry kToolbarButtons[] = {
+    {ID_TB_LOAD, false}, {ID_TB_SAVE, true},     {ID_TB_RECEIVE, false},
+    {ID_TB_SEND, true},  {ID_TB_FACTORY, true},  {ID_TB_PRINTER, false},
+};
+const int kToolbarImageCount = 6;
+
+void InsertToolbarItem(HWND toolbar, int position, int image, int command, BYTE style) {
+    TBBUTTON button = {};
+    button.iBitmap = image;
+    button.idCommand = command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = style;
+    SendMessageA(toolbar, TB_INSERTBUTTONA, position, reinterpret_cast<LPARAM>(&button));
+}
+
+HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+
+} // namespace
+
+const CDlg_Main::Command CDlg_Main::kCommands[] = {
+    {ID_PAGE_SELECT, &CDlg_Main::SelectPage0}, {ID_PAGE_PARAM, &CDlg_Main::SelectPage1},
+    {ID_PAGE_MSW1, &CDlg_Main::SelectPage2},   {ID_PAGE_MSW2, &CDlg_Main::SelectPage3},
+    {ID_PAGE_MSW3, &CDlg_Main::SelectPage4},   {ID_PAGE_MSW4, &CDlg_Main::SelectPage5},
+    {ID_DATA_CHECK, &CDlg_Main::UpdateSendCommand}, {ID_EXIT, &CDlg_Main::ConfirmExit},
+};
+
+CDlg_Main::CDlg_Main()
+    : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))) {
+    if (!accelerators) accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
+}
+
+CDlg_Main::~CDlg_Main() = default;
+
+BOOL CDlg_Main::OnInitDialog() {
+    LocateHelpFile();
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon));
+    CreateToolbar();
+    CreateStatusBar();
+    startupDone = false;
+    workingBlock = printerSnapshot = fileSnapshot = settings::FactoryBlock;
+    EnableSendCommand(false);
+    sendPending = true;
+    CreateTabsAndPages();
+    UnpackBlock(workingBlock);
+    ChoosePrinter();
+    pageSelect.UpdateFormatButton();
+    startupDone = true;
+    AdjustSystemMenu();
+    return TRUE;
+}
+
+void CDlg_Main::LocateHelpFile() {
+    char modulePath[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    HelpChoice choice = ChooseHelpFile(version.dwPlatformId, version.dwMajorVersion,
+                                       version.dwMinorVersion);
+    useHtmlHelp = choice.useHtmlHelp;
+    bool fits = cp932::CopyBounded(helpPath, sizeof helpPath,
+                                   path::FolderOf(modulePath) + choice.fileName);
+    WIN32_FIND_DATAA found;
+    HANDLE search = fits ? FindFirstFileA(helpPath, &found) : INVALID_HANDLE_VALUE;
+    if (search == INVALID_HANDLE_VALUE) {
+        EnableMenuItem(GetMenu(Handle()), ID_HELP_CONTENTS, MF_BYCOMMAND | MF_GRAYED);
+    } else {
+        FindClose(search);
+    }
+}
+
+void CDlg_Main::CreateToolbar() {
+    toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
+                              WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS |
+                                  CCS_ADJUSTABLE | CCS_TOP,
+                              0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(IDC_TOOLBAR),
+                              Module(), nullptr);
+    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TBADDBITMAP images = {Module(), IDB_TOOLBAR};
+    SendMessageA(toolbar, TB_ADDBITMAP, kToolbarImageCount, reinterpret_cast<LPARAM>(&images));
+    int position = 0;
+    InsertToolbarItem(toolbar, position++, 0, 0, TBSTYLE_SEP);
+    int image = 0;
+    for (const ToolbarEntry& entry : kToolbarButtons) {
+        InsertToolbarItem(toolbar, position++, image++, entry.command, TBSTYLE_BUTTON);
+        if (entry.separatorAfter) InsertToolbarItem(toolbar, position++, 0, 0, TBSTYLE_SEP);
+    }
+    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+}
+
+void CDlg_Main::CreateStatusBar() {
+    statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
+                                0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(IDC_STATUSBAR),
+                                Module(), nullptr);
+    RECT bar;
+    GetClientRect(statusBar, &bar);
+    int parts[2] = {(bar.right - bar.left) / 5 * 3, -1};
+    SendMessageA(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+void CDlg_Main::CreateTabsAndPages() {
+    HWND tabs = TabControl();
+    if (!tabImages) {
+        tabImages = ImageList_LoadImageA(Module(), MAKEINTRESOURCEA(IDB_TABS), 16, 1, kTabImageMask,
+                                         IMAGE_BITMAP, 0);
+    }
+    SendMessageA(tabs, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(tabImages));
+    for (int index = 0; index < kPageCount; ++index) {
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = const_cast<char*>(kTabs[index].caption);
+        item.iImage = kTabs[index].image;
+        SendMessageA(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+    }
+    for (int index = 0; index < kPageCount; ++index) {
+        CPage& page = Page(index);
+        page.Create(Handle());
+        SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ShowWindow(page.Handle(), index == 0 ? SW_SHOW : SW_HIDE);
+    }
+}
+
+HWND CDlg_Main::TabControl() const { return Item(IDC_TAB); }
+
+int CDlg_Main::CurrentPage() const {
+    return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0));
+}
+
+CPage& CDlg_Main::Page(int tabIndex) const {
+    CPage* const pages[kPageCount] = {
+        const_cast<CPage_Select*>(&pageSelect), const_cast<CPage_Param*>(&pageParam),
+        const_cast<CPage_MSW1*>(&pageMsw1),     const_cast<CPage_MSW2*>(&pageMsw2),
+        const_cast<CPage_MSW3*>(&pageMsw3),     const_cast<CPage_MSW4*>(&pageMsw4),
+    };
+    return *pages[tabIndex];
+}
+
+void CDlg_Main::SelectPage(int index) {
+    SendMessageA(TabControl(), TCM_SETCURSEL, index, 0);
+    ShowCurrentPage();
+}
+
+void CDlg_Main::ShowCurrentPage() {
+    int current = CurrentPage();
+    if (current < 0 || current >= kPageCount) return;
+    for (int index = 0; index < kPageCount; ++index) ShowWindow(Page(index).Handle(), SW_HIDE);
+    HWND shown = Page(current).Handle();
+    ShowWindow(shown, SW_SHOW);
+    if (GetFocus() != TabControl()) SetFocus(shown);
+}
+
+void CDlg_Main::PackBlock(settings::SettingsBlock& block) {
+    for (int index = 0; index < kPageCount; ++index) Page(index).StoreToBlock(block);
+}
+
+void CDlg_Main::UnpackBlock(settings::SettingsBlock& block) {
+    for (int index = 0; index < kPageCount; ++index) Page(index).LoadFromBlock(block);
+}
+
+void CDlg_Main::UpdateSendCommand() {
+    if (startupDone) PackBlock(workingBlock);
+    EnableSendCommand(sendPending || workingBlock != printerSnapshot);
+}
+
+void CDlg_Main::EnableSendCommand(bool enabled) { EnableCommand(ID_SEND, ID_TB_SEND, enabled); }
+
+void CDlg_Main::EnableCommand(int menuId, int buttonId, bool enabled) {
+    EnableMenuItem(GetMenu(Handle()), menuId, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    SendMessageA(toolbar, TB_ENABLEBUTTON, buttonId, MAKELONG(enabled ? TRUE : FALSE, 0));
+}
+
+void CDlg_Main::ChoosePrinter() {
+    // The printer selection arrives with the printer subsystem.
+}
+
+void CDlg_Main::ConfirmExit() { End(IDOK); }
+
+bool CDlg_Main::OnCommand(int id, int code, HWND control) {
+    // Enter and Escape reach OK and Cancel, which do nothing: the window ends only
+    // through the exit command or the close box.
+    if (id == IDOK || id == IDCANCEL) return true;
+    for (const Command& command : kCommands) {
+        if (command.id == id) {
+            (this->*command.run)();
+            return true;
+        }
+    }
+    return Dialog::OnCommand(id, code, control);
+}
+
+bool CDlg_Main::OnNotify(NMHDR* header, LRESULT& result) {
+    result = 0;
+    if (header->hwndFrom == TabControl() && header->code == TCN_SELCHANGE) {
+        ShowCurrentPage();
+        return true;
+    }
+    return AnswerToolTip(header);
+}
+
+bool CDlg_Main::AnswerToolTip(NMHDR* header) {
+    if (header->code != TTN_GETDISPINFOA && header->code != TTN_GETDISPINFOW) return false;
+    char text[256] = {};
+    LoadStringA(Module(), static_cast<UINT>(header->idFrom), text, sizeof text);
+    std::string tip = cp932::Truncate(text, kToolTipMaxBytes);
+    if (header->code == TTN_GETDISPINFOA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+        cp932::CopyBounded(info->szText, sizeof info->szText, tip);
+        info->lpszText = info->szText;
+    } else {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+        int written = MultiByteToWideChar(CP_ACP, 0, tip.c_str(), -1, info->szText,
+                                          sizeof info->szText / sizeof info->szText[0]);
+        if (written == 0) info->szText[0] = L'\0';
+        info->lpszText = info->szText;
+    }
+    return true;
+}
+
+bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    switch (message) {
+    case WM_SIZE:
+        SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+        SendMessageA(statusBar, WM_SIZE, wParam, lParam);
+        AdjustSystemMenu();
+        return false;
+    case WM_SYSCOMMAND:
+        // Close asks first; the default handling then ends in Cancel, which does nothing.
+        if (wParam == SC_CLOSE) ConfirmExit();
+        return false;
+    case WM_PAINT:
+        if (!IsIconic(Handle())) return false;
+        PaintMinimised();
+        return true;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<INT_PTR>(programIcon);
+        return true;
+    case WM_DESTROY:
+        WinHelpA(Handle(), helpPath, HELP_QUIT, 0);
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CDlg_Main::AdjustSystemMenu() {
+    HMENU system = GetSystemMenu(Handle(), FALSE);
+    bool minimised = IsIconic(Handle()) != FALSE;
+    EnableMenuItem(system, SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(system, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(system, SC_RESTORE, MF_BYCOMMAND | (minimised ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(system, SC_MINIMIZE, MF_BYCOMMAND | (minimised ? MF_GRAYED : MF_ENABLED));
+}
+
+void CDlg_Main::PaintMinimised() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Handle(), &paint);
+    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, programIcon);
+    EndPaint(Handle(), &paint);
+}
+
+bool CDlg_Main::PreTranslateMessage(MSG& message) {
+    // Every key for the window or anything inside it, page controls included, is
+    // offered to the accelerator table first.
+    if (message.hwnd != Handle() && !IsChild(Handle(), message.hwnd)) return false;
+    return TranslateAcceleratorA(Handle(), accelerators, &message) != 0;
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The main window: menu, toolbar, six tabbed pages and a two-part status bar. It owns
+// the three settings blocks and runs every command of the program.
+#include "framework/Dialog.h"
+#include "pages/CPage_MSW.h"
+#include "pages/CPage_Param.h"
+#include "pages/CPage_Select.h"
+#include "settings/SettingsBlock.h"
+
+#include <string>
+
+class CDlg_Main : public framework::Dialog {
+public:
+    static constexpr int kPageCount = 6;
+
+    CDlg_Main();
+    ~CDlg_Main() override;
+
+    // Makes tab `index` current and shows its page.
+    void SelectPage(int index);
+    // Packs the pages (once start-up is done) and enables the send command when a send
+    // is pending or the block differs from the printer's copy.
+    void UpdateSendCommand();
+    // Runs every page's store, then load, in the fixed page order.
+    void PackBlock(settings::SettingsBlock& block);
+    void UnpackBlock(settings::SettingsBlock& block);
+    void ConfirmExit();
+
+    int CurrentPage() const;
+    CPage& Page(int tabIndex) const;
+    bool StartupDone() const { return startupDone; }
+    bool SendPending() const { return sendPending; }
+    const settings::SettingsBlock& WorkingBlock() const { return workingBlock; }
+    HWND Toolbar() const { return toolbar; }
+    HWND StatusBar() const { return statusBar; }
+    HWND TabControl() const;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+    bool PreTranslateMessage(MSG& message) override;
+
+private:
+    struct Command {
+        int id;
+        void (CDlg_Main::*run)();
+    };
+    static const Command kCommands[];
+
+    void LocateHelpFile();
+    void CreateToolbar();
+    void CreateStatusBar();
+    void CreateTabsAndPages();
+    void ShowCurrentPage();
+    void EnableSendCommand(bool enabled);
+    void EnableCommand(int menuId, int buttonId, bool enabled);
+    bool AnswerToolTip(NMHDR* header);
+    void AdjustSystemMenu();
+    void PaintMinimised();
+    void ChoosePrinter();
+
+    void SelectPage0() { SelectPage(0); }
+    void SelectPage1() { SelectPage(1); }
+    void SelectPage2() { SelectPage(2); }
+    void SelectPage3() { SelectPage(3); }
+    void SelectPage4() { SelectPage(4); }
+    void SelectPage5() { SelectPage(5); }
+
+    HICON programIcon;
+    HWND toolbar = nullptr;
+    HWND statusBar = nullptr;
+    CPage_Select pageSelect;
+    CPage_Param pageParam;
+    CPage_MSW1 pageMsw1;
+    CPage_MSW2 pageMsw2;
+    CPage_MSW3 pageMsw3;
+    CPage_MSW4 pageMsw4;
+    bool useHtmlHelp = false;
+    char helpPath[MAX_PATH] = {};
+    bool sendPending = false;
+    bool startupDone = false;
+    std::string printerName;
+    std::string portName;
+    settings::SettingsBlock workingBlock;
+    settings::SettingsBlock fileSnapshot;
+    settings::SettingsBlock printerSnapshot;
+};

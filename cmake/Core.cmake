@@ -1,0 +1,6 @@
+# The portable core, the same in every tree: text helpers, settings, the portable half
+# of the printer code and the program's portable rules.
+add_subdirectory(text)
+add_subdirectory(settings)
+add_subdirectory(printer)
+target_sources(tb_core PRIVATE ${PROJECT_SOURCE_DIR}/app/HelpFile.cpp)

@@ -1,0 +1,5 @@
+#include "pages/CPage.h"
+
+#include "resources/Tbk42Ids.h"
+
+void CPage::RaiseDataCheck() { SendMessageA(Handle(), WM_COMMAND, ID_DATA_CHECK, 0); }

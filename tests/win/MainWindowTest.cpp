@@ -1,0 +1,179 @@
+// The main window made from the program's resources, run modally as the program runs
+// it, and driven the way the system does.
+#include "app/CDlg_Main.h"
+#include "app/Texts.h"
+#include "resources/Tbk42Ids.h"
+#include "tests/win/UiScript.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Steps = std::vector<std::function<void()>>;
+
+class MainWindowTest : public testing::Test {
+protected:
+    // Runs the main window with `steps`; a last step closes it through the exit command.
+    INT_PTR Run(Steps steps) {
+        steps.push_back([this] { PostMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0); });
+        return wintest::RunInModalLoop([this] { return window.DoModal(nullptr); }, steps);
+    }
+
+    bool MenuGreyed(int id) const {
+        return (GetMenuState(GetMenu(window.Handle()), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    }
+    bool ButtonEnabled(int id) const {
+        return SendMessageA(window.Toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
+    }
+    // The indexes of the visible pages.
+    std::vector<int> VisiblePages() const {
+        std::vector<int> visible;
+        for (int i = 0; i < CDlg_Main::kPageCount; ++i) {
+            if (IsWindowVisible(window.Page(i).Handle())) visible.push_back(i);
+        }
+        return visible;
+    }
+
+    wintest::RecordingUi ui;
+    CDlg_Main window;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsOnTheFirstTabWithSendGreyed) {
+    Run({[&] {
+        EXPECT_EQ(kMainWindowTitle, wintest::WindowText(window.Handle()));
+        EXPECT_TRUE(window.StartupDone());
+        EXPECT_TRUE(window.SendPending());
+        EXPECT_EQ(0, window.CurrentPage());
+        EXPECT_EQ(std::vector<int>{0}, VisiblePages());
+        EXPECT_TRUE(MenuGreyed(ID_SEND));
+        EXPECT_FALSE(ButtonEnabled(ID_TB_SEND));
+        EXPECT_EQ(6, SendMessageA(window.TabControl(), TCM_GETITEMCOUNT, 0, 0));
+    }});
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(MainWindowTest, ToolbarHasTenPositionsWithTipsFromTheStringTable) {
+    Run({[&] {
+        HWND toolbar = window.Toolbar();
+        ASSERT_EQ(10, SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+        const int commands[10] = {0, ID_TB_LOAD, ID_TB_SAVE, 0, ID_TB_RECEIVE, ID_TB_SEND,
+                                  0, ID_TB_FACTORY, 0, ID_TB_PRINTER};
+        for (int position = 0; position < 10; ++position) {
+            TBBUTTON button = {};
+            SendMessageA(toolbar, TB_GETBUTTON, position, reinterpret_cast<LPARAM>(&button));
+            bool separator = (button.fsStyle & TBSTYLE_SEP) != 0;
+            EXPECT_EQ(commands[position] == 0, separator) << position;
+            if (!separator) {
+                EXPECT_EQ(commands[position], button.idCommand) << position;
+            }
+        }
+        NMTTDISPINFOA request = {};
+        request.hdr.hwndFrom = toolbar;
+        request.hdr.idFrom = ID_TB_PRINTER;
+        request.hdr.code = TTN_GETDISPINFOA;
+        SendMessageA(window.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        EXPECT_EQ("プリンタの選択", std::string(request.lpszText));
+        NMTTDISPINFOW wide = {};
+        wide.hdr = request.hdr;
+        wide.hdr.code = TTN_GETDISPINFOW;
+        SendMessageA(window.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
+        EXPECT_EQ(std::wstring(L"\u30D7\u30EA\u30F3\u30BF\u306E\u9078\u629E"), wide.lpszText);
+    }});
+}
+
+TEST_F(MainWindowTest, StatusBarFirstPartEndsAtThreeFifths) {
+    Run({[&] {
+        RECT bar;
+        GetClientRect(window.StatusBar(), &bar);
+        int parts[4] = {};
+        ASSERT_EQ(2, SendMessageA(window.StatusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)));
+        EXPECT_EQ(bar.right / 5 * 3, parts[0]);
+        EXPECT_EQ(-1, parts[1]);
+    }});
+}
+
+TEST_F(MainWindowTest, AcceleratorsAndMenuSwitchPagesWithTheFocusRule) {
+    HWND focusAfterCtrl1 = nullptr;
+    Run({
+        [&] { SetForegroundWindow(window.Handle()); SetFocus(window.TabControl()); },
+        [&] { wintest::PressKey('1', true); },
+        [&] {
+            EXPECT_EQ(2, window.CurrentPage());
+            EXPECT_EQ(std::vector<int>{2}, VisiblePages());
+            EXPECT_EQ(window.TabControl(), GetFocus()); // stays on the tabs
+            SetFocus(window.Page(2).Handle());
+        },
+        [&] { wintest::PressKey('P', true); },
+        [&] {
+            EXPECT_EQ(1, window.CurrentPage());
+            focusAfterCtrl1 = GetFocus();
+            EXPECT_TRUE(focusAfterCtrl1 == window.Page(1).Handle() ||
+                        IsChild(window.Page(1).Handle(), focusAfterCtrl1));
+        },
+        [&] { wintest::PressKey('4', true); },
+        [&] { EXPECT_EQ(5, window.CurrentPage()); },
+        [&] { wintest::PressKey('K', true); },
+        [&] { EXPECT_EQ(0, window.CurrentPage()); },
+        [&] { SendMessageA(window.Handle(), WM_COMMAND, ID_PAGE_MSW3, 0); },
+        [&] { EXPECT_EQ(std::vector<int>{4}, VisiblePages()); },
+    });
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeDoNotClose) {
+    bool stillThere = false;
+    Run({
+        [&] { SetForegroundWindow(window.Handle()); SetFocus(window.TabControl()); },
+        [&] { wintest::PressKey(VK_RETURN); },
+        [&] { wintest::PressKey(VK_ESCAPE); },
+        [&] { stillThere = IsWindow(window.Handle()) && IsWindowVisible(window.Handle()); },
+    });
+    EXPECT_TRUE(stillThere);
+}
+
+TEST_F(MainWindowTest, SystemMenuFollowsTheWindowState) {
+    auto greyed = [&](UINT command) {
+        return (GetMenuState(GetSystemMenu(window.Handle(), FALSE), command, MF_BYCOMMAND) &
+                MF_GRAYED) != 0;
+    };
+    Run({
+        [&] {
+            EXPECT_TRUE(greyed(SC_SIZE));
+            EXPECT_TRUE(greyed(SC_MAXIMIZE));
+            EXPECT_FALSE(greyed(SC_MINIMIZE));
+            ShowWindow(window.Handle(), SW_MINIMIZE);
+        },
+        [&] {
+            EXPECT_TRUE(greyed(SC_MINIMIZE));
+            EXPECT_FALSE(greyed(SC_RESTORE));
+            EXPECT_TRUE(greyed(SC_SIZE));
+            EXPECT_TRUE(greyed(SC_MAXIMIZE));
+            ShowWindow(window.Handle(), SW_RESTORE);
+        },
+        [&] { EXPECT_FALSE(greyed(SC_MINIMIZE)); },
+    });
+}
+
+TEST_F(MainWindowTest, DataCheckFromAPageReevaluatesTheSendCommand) {
+    Run({[&] {
+        EXPECT_TRUE(MenuGreyed(ID_SEND));
+        // Sent by a page to itself: the ordinary routing takes it to the main window.
+        SendMessageA(window.Page(3).Handle(), WM_COMMAND, ID_DATA_CHECK, 0);
+        EXPECT_FALSE(MenuGreyed(ID_SEND)); // a send is pending until the printer is known
+        EXPECT_TRUE(ButtonEnabled(ID_TB_SEND));
+    }});
+}
+
+TEST_F(MainWindowTest, HelpIsGreyedWithoutAHelpFile) {
+    // The test runner's folder holds no help file.
+    Run({[&] { EXPECT_TRUE(MenuGreyed(ID_HELP_CONTENTS)); }});
+}
+
+TEST_F(MainWindowTest, CloseBoxAndExitCommandEndTheWindow) {
+    INT_PTR result = wintest::RunInModalLoop(
+        [&] { return window.DoModal(nullptr); },
+        {[&] { PostMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }});
+    EXPECT_EQ(IDOK, result);
+}

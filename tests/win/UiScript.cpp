@@ -1,0 +1,87 @@
+#include "tests/win/UiScript.h"
+
+#include "text/Cp932.h"
+
+namespace wintest {
+
+RecordingUi::RecordingUi() : previous(framework::SetUi(this)) {}
+
+RecordingUi::~RecordingUi() { framework::SetUi(previous == this ? nullptr : previous); }
+
+int RecordingUi::MessageBox(HWND, const char* text, const char* caption, UINT type) {
+    messages.push_back({text ? text : "", caption ? caption : "", type});
+    if (answers.empty()) return IDOK;
+    int answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+}
+
+bool RecordingUi::AnswerFile(OPENFILENAMEA* request) {
+    fileRequests.push_back(*request);
+    if (files.empty()) return false;
+    std::string file = files.front();
+    files.erase(files.begin());
+    if (file.empty()) return false;
+    cp932::CopyBounded(request->lpstrFile, request->nMaxFile, file);
+    return true;
+}
+
+bool RecordingUi::GetOpenFileName(OPENFILENAMEA* request) { return AnswerFile(request); }
+bool RecordingUi::GetSaveFileName(OPENFILENAMEA* request) { return AnswerFile(request); }
+
+bool RecordingUi::BrowseForFolder(HWND, const char*, char* folder) {
+    if (files.empty()) return false;
+    cp932::CopyBounded(folder, MAX_PATH, files.front());
+    files.erase(files.begin());
+    return true;
+}
+
+void RecordingUi::ExitProcess(UINT code) { exitCodes.push_back(code); }
+
+namespace {
+
+std::vector<std::function<void()>> pendingSteps;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (pendingSteps.empty()) {
+        KillTimer(nullptr, timer);
+        return;
+    }
+    std::function<void()> step = pendingSteps.front();
+    pendingSteps.erase(pendingSteps.begin());
+    if (pendingSteps.empty()) KillTimer(nullptr, timer);
+    step();
+}
+
+} // namespace
+
+INT_PTR RunInModalLoop(const std::function<INT_PTR()>& runModal,
+                       std::vector<std::function<void()>> steps) {
+    pendingSteps = std::move(steps);
+    SetTimer(nullptr, 0, 20, RunNextStep);
+    return runModal();
+}
+
+void PressKey(WORD key, bool control) {
+    INPUT inputs[4] = {};
+    int count = 0;
+    auto add = [&](WORD vk, DWORD flags) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = vk;
+        inputs[count].ki.dwFlags = flags;
+        ++count;
+    };
+    if (control) add(VK_CONTROL, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (control) add(VK_CONTROL, KEYEVENTF_KEYUP);
+    SendInput(count, inputs, sizeof(INPUT));
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+} // namespace wintest

@@ -1,0 +1,51 @@
+#pragma once
+// Helpers for the in-process window tests: a recording stand-in for the message box
+// and file-dialog seam, and a way to run steps inside a modal loop.
+#include "framework/Seam.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wintest {
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// Records every message box and answers from a script (IDOK when the script is empty).
+class RecordingUi : public framework::Seam {
+public:
+    RecordingUi();
+    ~RecordingUi() override;
+
+    int MessageBox(HWND owner, const char* text, const char* caption, UINT type) override;
+    bool GetOpenFileName(OPENFILENAMEA* request) override;
+    bool GetSaveFileName(OPENFILENAMEA* request) override;
+    bool BrowseForFolder(HWND owner, const char* title, char* folder) override;
+    void ExitProcess(UINT code) override;
+
+    std::vector<ShownMessage> messages;
+    std::vector<int> answers;         // answers to the next message boxes, in order
+    std::vector<std::string> files;   // answers to the next file dialogs; "" cancels
+    std::vector<OPENFILENAMEA> fileRequests;
+    std::vector<UINT> exitCodes;
+
+private:
+    bool AnswerFile(OPENFILENAMEA* request);
+    framework::Seam* previous;
+};
+
+// Runs `steps` one by one from a thread timer while `runModal` runs its modal loop;
+// the last step is expected to end the loop. Returns what `runModal` returned.
+INT_PTR RunInModalLoop(const std::function<INT_PTR()>& runModal,
+                       std::vector<std::function<void()>> steps);
+
+// Sends a key press (with Ctrl when asked) through the system's input queue.
+void PressKey(WORD key, bool control = false);
+
+std::string WindowText(HWND window);
+
+} // namespace wintest
