@@ -58,6 +58,7 @@ const CDlg_Main::Command CDlg_Main::kCommands[] = {
     {ID_PAGE_MSW1, &CDlg_Main::SelectPage2},   {ID_PAGE_MSW2, &CDlg_Main::SelectPage3},
     {ID_PAGE_MSW3, &CDlg_Main::SelectPage4},   {ID_PAGE_MSW4, &CDlg_Main::SelectPage5},
     {ID_DATA_CHECK, &CDlg_Main::UpdateSendCommand}, {ID_EXIT, &CDlg_Main::ConfirmExit},
+    {ID_FACTORY, &CDlg_Main::ShowFactorySettings},  {ID_TB_FACTORY, &CDlg_Main::ShowFactorySettings},
 };
 
 CDlg_Main::CDlg_Main()
@@ -211,6 +212,16 @@ void CDlg_Main::ChoosePrinter() {
 }
 
 void CDlg_Main::ConfirmExit() { End(IDOK); }
+
+void CDlg_Main::ShowFactorySettings() {
+    workingBlock = settings::FactoryBlock;
+    UnpackBlock(workingBlock);
+    SelectPage(0);
+    framework::Ui().MessageBox(Handle(), kFactoryShownMessage, kMessageTitle,
+                               MB_OK | MB_ICONINFORMATION);
+    UpdateSendCommand();
+    pageSelect.UpdateFormatButton();
+}
 
 bool CDlg_Main::OnCommand(int id, int code, HWND control) {
     // Enter and Escape reach OK and Cancel, which do nothing: the window ends only

@@ -25,6 +25,8 @@ public:
     void PackBlock(settings::SettingsBlock& block);
     void UnpackBlock(settings::SettingsBlock& block);
     void ConfirmExit();
+    // Shows the factory settings on the pages (no question), on the first tab.
+    void ShowFactorySettings();
 
     int CurrentPage() const;
     CPage& Page(int tabIndex) const;
@@ -34,6 +36,8 @@ public:
     HWND Toolbar() const { return toolbar; }
     HWND StatusBar() const { return statusBar; }
     HWND TabControl() const;
+    CPage_Select& SelectPageObject() { return pageSelect; }
+    CPage_Param& ParamPage() { return pageParam; }
 
 protected:
     BOOL OnInitDialog() override;

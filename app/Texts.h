@@ -8,3 +8,5 @@ inline constexpr char kMessageTitle[] = "Tuneboard";
 inline constexpr char kMainWindowTitle[] = "Varo Corvane K42 チューンボード";
 // The class of dialog windows.
 inline constexpr char kDialogClass[] = "#32770";
+
+inline constexpr char kFactoryShownMessage[] = "工場出荷設定値を表示しました。";

@@ -1,7 +1,10 @@
 #include "pages/CPage_Param.h"
 
 #include "framework/DataExchange.h"
+#include "framework/Seam.h"
+#include "pages/PageTexts.h"
 #include "resources/Tbk42Ids.h"
+#include "settings/EditRules.h"
 #include "settings/SettingTexts.h"
 
 #include <commctrl.h>
@@ -35,6 +38,24 @@ template <std::size_t N> framework::ListItems List(int id, const settings::TextL
 
 } // namespace
 
+// The edits checked while the user types; the centring edits have an out-of-range flag
+// each, in the order `CheckCentringRange` corrects them.
+struct CPage_Param::CheckedEdit {
+    int id;
+    settings::EditRule rule;
+    int flag; // index into outOfRange, -1 for none
+    int minimum;
+};
+
+const CPage_Param::CheckedEdit CPage_Param::kCheckedEdits[] = {
+    {IDC_PARAM_CENTRING_CUT, settings::EditRule::ParamCutSheet, 0, settings::kCentringCutSheetMin},
+    {IDC_PARAM_CENTRING_FRONT, settings::EditRule::ParamFrontTractor, 1,
+     settings::kCentringFrontTractorMin},
+    {IDC_PARAM_CENTRING_REAR, settings::EditRule::ParamRearTractor, 2,
+     settings::kCentringRearTractorMin},
+    {IDC_PARAM_FEED_TIME, settings::EditRule::ParamLoadTime, -1, settings::kFeedTimeMin},
+};
+
 CPage_Param::CPage_Param() : CPage(IDD_PAGE_PARAM) {}
 
 const framework::ListItems* CPage_Param::InitialLists(std::size_t& count) const {
@@ -62,6 +83,7 @@ BOOL CPage_Param::OnInitDialog() {
 }
 
 void CPage_Param::LoadFromBlock(settings::SettingsBlock& block) {
+    for (bool& flag : outOfRange) flag = false;
     settings::LoadParamPage(block, values);
     ToControls();
 }
@@ -117,7 +139,41 @@ bool CPage_Param::FromControls() {
            framework::GetListText(page, IDC_PARAM_LF_REAR, pitch, values.lfPitchRearTractor);
 }
 
+bool CPage_Param::AnyOutOfRange() const {
+    return outOfRange[0] || outOfRange[1] || outOfRange[2];
+}
+
+void CPage_Param::CheckCentringRange() {
+    HWND owner = GetParent(Handle());
+    framework::Ui().MessageBox(owner, kCentringRangeMessage, kCentringRangeTitle,
+                               MB_OK | MB_ICONEXCLAMATION);
+    for (const CheckedEdit& edit : kCheckedEdits) {
+        if (edit.flag < 0 || !outOfRange[edit.flag]) continue;
+        // The write runs the edit's handler, which clears the flag.
+        SetDlgItemInt(Handle(), edit.id, edit.minimum, TRUE);
+        SetFocus(Item(edit.id));
+    }
+}
+
+void CPage_Param::OnEditChange(const CheckedEdit& edit) {
+    HWND control = Item(edit.id);
+    settings::EditCheck check =
+        settings::CheckEdit(edit.rule, framework::GetText(Handle(), edit.id), GetFocus() == control);
+    if (edit.flag >= 0 && check.clearsFlag) outOfRange[edit.flag] = false;
+    if (check.lengthCut) SetWindowTextA(control, check.lengthCut->c_str());
+    if (edit.flag >= 0 && check.setsFlag) outOfRange[edit.flag] = true;
+    if (check.correction) SetWindowTextA(control, check.correction->c_str());
+    RaiseDataCheck();
+}
+
 bool CPage_Param::OnCommand(int id, int code, HWND control) {
+    if (control && code == EN_CHANGE) {
+        for (const CheckedEdit& edit : kCheckedEdits) {
+            if (edit.id != id) continue;
+            if (!IsExchanging()) OnEditChange(edit);
+            return true;
+        }
+    }
     if (control) {
         for (int notifying : kNotifyingControls) {
             if (id == notifying) RaiseDataCheck();

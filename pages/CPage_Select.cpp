@@ -1,6 +1,7 @@
 #include "pages/CPage_Select.h"
 
 #include "framework/DataExchange.h"
+#include "pages/PageTexts.h"
 #include "resources/Tbk42Ids.h"
 #include "settings/SettingTexts.h"
 
@@ -9,8 +10,6 @@
 namespace {
 
 using settings::SelectPageValues;
-
-const char kFormatButtonCaption[] = "%sの設定(&D)...";
 
 // The controls whose every notification raises the data-check command.
 const int kNotifyingControls[] = {IDC_SELECT_QUIET_ON, IDC_SELECT_GOTHIC,    IDC_SELECT_QUIET_OFF,
@@ -23,7 +22,8 @@ template <std::size_t N> framework::ListItems List(int id, const settings::TextL
 
 } // namespace
 
-CPage_Select::CPage_Select() : CPage(IDD_PAGE_SELECT) {}
+CPage_Select::CPage_Select()
+    : CPage(IDD_PAGE_SELECT), formatDialog(values.format0, values.longFormats) {}
 
 const framework::ListItems* CPage_Select::InitialLists(std::size_t& count) const {
     static const framework::ListItems lists[] = {
@@ -58,6 +58,14 @@ void CPage_Select::UpdateFormatButton() {
     char caption[64];
     std::snprintf(caption, sizeof caption, kFormatButtonCaption, values.currentFormat.c_str());
     SetDlgItemTextA(Handle(), IDC_SELECT_FORMAT_BUTTON, caption);
+}
+
+void CPage_Select::OpenFormatDialog() {
+    int number = settings::IndexOf(settings::kFormatList, values.currentFormat);
+    if (number == 0) formatDialog.ReadShortRecord();
+    if (number > 0) formatDialog.ReadLongRecord(number);
+    formatDialog.SetFormatName(values.currentFormat);
+    if (formatDialog.DoModal(GetParent(Handle())) == IDOK) RaiseDataCheck();
 }
 
 void CPage_Select::ToControls() {
@@ -95,6 +103,10 @@ bool CPage_Select::OnCommand(int id, int code, HWND control) {
         // The caption follows the stored name, which the data check has just taken.
         RaiseDataCheck();
         UpdateFormatButton();
+        return true;
+    }
+    if (control && id == IDC_SELECT_FORMAT_BUTTON && code == BN_CLICKED) {
+        OpenFormatDialog();
         return true;
     }
     if (control) {

@@ -1,28 +1,14 @@
 // The main window made from the program's resources, run modally as the program runs
 // it, and driven the way the system does.
-#include "app/CDlg_Main.h"
 #include "app/Texts.h"
-#include "resources/Tbk42Ids.h"
-#include "tests/win/UiScript.h"
-
-#include <commctrl.h>
-#include <gtest/gtest.h>
+#include "tests/win/MainWindowFixture.h"
 
 namespace {
 
-using Steps = std::vector<std::function<void()>>;
+using wintest::Steps;
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public wintest::MainWindowFixture {
 protected:
-    // Runs the main window with `steps`; a last step closes it through the exit command.
-    INT_PTR Run(Steps steps) {
-        steps.push_back([this] { PostMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0); });
-        return wintest::RunInModalLoop([this] { return window.DoModal(nullptr); }, steps);
-    }
-
-    bool MenuGreyed(int id) const {
-        return (GetMenuState(GetMenu(window.Handle()), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
-    }
     bool ButtonEnabled(int id) const {
         return SendMessageA(window.Toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
     }
@@ -34,9 +20,6 @@ protected:
         }
         return visible;
     }
-
-    wintest::RecordingUi ui;
-    CDlg_Main window;
 };
 
 } // namespace

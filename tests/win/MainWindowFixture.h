@@ -1,0 +1,53 @@
+#pragma once
+// Runs the real main window modally with scripted steps and counts the data-check
+// commands that reach it.
+#include "app/CDlg_Main.h"
+#include "resources/Tbk42Ids.h"
+#include "tests/win/UiScript.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace wintest {
+
+using Steps = std::vector<std::function<void()>>;
+
+class CountingMain : public CDlg_Main {
+public:
+    int dataChecks = 0;
+
+protected:
+    bool OnCommand(int id, int code, HWND control) override {
+        if (id == ID_DATA_CHECK) ++dataChecks;
+        return CDlg_Main::OnCommand(id, code, control);
+    }
+};
+
+class MainWindowFixture : public testing::Test {
+protected:
+    // Runs the main window with `steps`; a last step ends it through the exit command.
+    INT_PTR Run(Steps steps) {
+        steps.push_back([this] { PostMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0); });
+        return RunInModalLoop([this] { return window.DoModal(nullptr); }, steps);
+    }
+
+    HWND PageItem(int tab, int id) const { return GetDlgItem(window.Page(tab).Handle(), id); }
+    bool Checked(int tab, int id) const {
+        return SendMessageA(PageItem(tab, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    std::string Text(int tab, int id) const { return WindowText(PageItem(tab, id)); }
+    // Types `text` into an edit of a page the way the user replaces its contents: the
+    // edit has the focus and its text changes.
+    void Type(int tab, int id, const char* text) {
+        SetFocus(PageItem(tab, id));
+        SendMessageA(PageItem(tab, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    bool MenuGreyed(int id) const {
+        return (GetMenuState(GetMenu(window.Handle()), id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    }
+
+    RecordingUi ui;
+    CountingMain window;
+};
+
+} // namespace wintest
