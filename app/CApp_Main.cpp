@@ -3,6 +3,7 @@
 #include "app/CDlg_Main.h"
 #include "app/Texts.h"
 #include "framework/DataExchange.h"
+#include "framework/System.h"
 #include "text/Path.h"
 
 #include <commctrl.h>
@@ -12,11 +13,7 @@ int CApp_Main::Run() {
     return 0;
 }
 
-std::string CApp_Main::ApplicationName() {
-    char modulePath[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    return path::FileTitle(modulePath);
-}
+std::string CApp_Main::ApplicationName() { return path::FileTitle(framework::ModulePath()); }
 
 bool CApp_Main::ActivateRunningCopy(const std::string& name) {
     HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());

@@ -3,6 +3,7 @@
 #include "app/HelpFile.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
+#include "framework/System.h"
 #include "resources/ArtIds.h"
 #include "resources/Tbk42Ids.h"
 #include "settings/FactoryBlock.h"
@@ -53,14 +54,6 @@ HINSTANCE Module() { return GetModuleHandleA(nullptr); }
 
 } // namespace
 
-const CDlg_Main::Command CDlg_Main::kCommands[] = {
-    {ID_PAGE_SELECT, &CDlg_Main::SelectPage0}, {ID_PAGE_PARAM, &CDlg_Main::SelectPage1},
-    {ID_PAGE_MSW1, &CDlg_Main::SelectPage2},   {ID_PAGE_MSW2, &CDlg_Main::SelectPage3},
-    {ID_PAGE_MSW3, &CDlg_Main::SelectPage4},   {ID_PAGE_MSW4, &CDlg_Main::SelectPage5},
-    {ID_DATA_CHECK, &CDlg_Main::UpdateSendCommand}, {ID_EXIT, &CDlg_Main::ConfirmExit},
-    {ID_FACTORY, &CDlg_Main::ShowFactorySettings},  {ID_TB_FACTORY, &CDlg_Main::ShowFactorySettings},
-};
-
 CDlg_Main::CDlg_Main()
     : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))) {
     if (!accelerators) accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
@@ -88,8 +81,6 @@ BOOL CDlg_Main::OnInitDialog() {
 }
 
 void CDlg_Main::LocateHelpFile() {
-    char modulePath[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
@@ -97,7 +88,7 @@ void CDlg_Main::LocateHelpFile() {
                                        version.dwMinorVersion);
     useHtmlHelp = choice.useHtmlHelp;
     bool fits = cp932::CopyBounded(helpPath, sizeof helpPath,
-                                   path::FolderOf(modulePath) + choice.fileName);
+                                   path::FolderOf(framework::ModulePath()) + choice.fileName);
     WIN32_FIND_DATAA found;
     HANDLE search = fits ? FindFirstFileA(helpPath, &found) : INVALID_HANDLE_VALUE;
     if (search == INVALID_HANDLE_VALUE) {
@@ -193,47 +184,6 @@ void CDlg_Main::PackBlock(settings::SettingsBlock& block) {
 
 void CDlg_Main::UnpackBlock(settings::SettingsBlock& block) {
     for (int index = 0; index < kPageCount; ++index) Page(index).LoadFromBlock(block);
-}
-
-void CDlg_Main::UpdateSendCommand() {
-    if (startupDone) PackBlock(workingBlock);
-    EnableSendCommand(sendPending || workingBlock != printerSnapshot);
-}
-
-void CDlg_Main::EnableSendCommand(bool enabled) { EnableCommand(ID_SEND, ID_TB_SEND, enabled); }
-
-void CDlg_Main::EnableCommand(int menuId, int buttonId, bool enabled) {
-    EnableMenuItem(GetMenu(Handle()), menuId, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    SendMessageA(toolbar, TB_ENABLEBUTTON, buttonId, MAKELONG(enabled ? TRUE : FALSE, 0));
-}
-
-void CDlg_Main::ChoosePrinter() {
-    // The printer selection arrives with the printer subsystem.
-}
-
-void CDlg_Main::ConfirmExit() { End(IDOK); }
-
-void CDlg_Main::ShowFactorySettings() {
-    workingBlock = settings::FactoryBlock;
-    UnpackBlock(workingBlock);
-    SelectPage(0);
-    framework::Ui().MessageBox(Handle(), kFactoryShownMessage, kMessageTitle,
-                               MB_OK | MB_ICONINFORMATION);
-    UpdateSendCommand();
-    pageSelect.UpdateFormatButton();
-}
-
-bool CDlg_Main::OnCommand(int id, int code, HWND control) {
-    // Enter and Escape reach OK and Cancel, which do nothing: the window ends only
-    // through the exit command or the close box.
-    if (id == IDOK || id == IDCANCEL) return true;
-    for (const Command& command : kCommands) {
-        if (command.id == id) {
-            (this->*command.run)();
-            return true;
-        }
-    }
-    return Dialog::OnCommand(id, code, control);
 }
 
 bool CDlg_Main::OnNotify(NMHDR* header, LRESULT& result) {

@@ -27,12 +27,16 @@ public:
     void ConfirmExit();
     // Shows the factory settings on the pages (no question), on the first tab.
     void ShowFactorySettings();
+    void LoadSettingsFile();
+    void SaveSettingsFile();
 
     int CurrentPage() const;
     CPage& Page(int tabIndex) const;
     bool StartupDone() const { return startupDone; }
     bool SendPending() const { return sendPending; }
     const settings::SettingsBlock& WorkingBlock() const { return workingBlock; }
+    const settings::SettingsBlock& FileSnapshot() const { return fileSnapshot; }
+    const settings::SettingsBlock& PrinterSnapshot() const { return printerSnapshot; }
     HWND Toolbar() const { return toolbar; }
     HWND StatusBar() const { return statusBar; }
     HWND TabControl() const;
@@ -64,6 +68,16 @@ private:
     void AdjustSystemMenu();
     void PaintMinimised();
     void ChoosePrinter();
+    void SendSettings();
+    // Asks to send, then to save, settings that would otherwise be lost; false when the
+    // caller must stop (Cancel, or a centring value out of range).
+    bool OfferToKeepChanges(const char* sendQuestion, const char* saveQuestion);
+    bool Offer(const char* question, void (CDlg_Main::*keep)());
+    // Asks before settings the printer does not hold are replaced; true to go on.
+    bool ConfirmDiscardChanges();
+    // When a head-centring value is out of range: shows the parameter page with its
+    // message and correction, and returns true (the command then stops).
+    bool StopForCentringRange();
 
     void SelectPage0() { SelectPage(0); }
     void SelectPage1() { SelectPage(1); }

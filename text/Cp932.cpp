@@ -31,6 +31,20 @@ std::size_t FindLastBackslash(const std::string& path) {
     return found;
 }
 
+std::string ReplaceChar(const std::string& text, char from, char to) {
+    std::string result = text;
+    for (std::size_t pos = 0; pos < result.size();) {
+        unsigned char c = static_cast<unsigned char>(result[pos]);
+        if (IsLeadByte(c) && pos + 1 < result.size()) {
+            pos += 2;
+            continue;
+        }
+        if (result[pos] == from) result[pos] = to;
+        ++pos;
+    }
+    return result;
+}
+
 bool CopyBounded(char* buffer, std::size_t size, const std::string& text) {
     if (size == 0) return false;
     std::size_t length = FitLength(text, size - 1);

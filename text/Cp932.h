@@ -24,4 +24,8 @@ std::size_t FindLastBackslash(const std::string& path);
 // character boundary. Returns false, leaving a cut copy, when the text did not fit.
 bool CopyBounded(char* buffer, std::size_t size, const std::string& text);
 
+// `text` with every single-byte `from` character (not a trail byte) replaced by `to`;
+// turns "a|b||" filter strings into the zero-separated form of the file dialogs.
+std::string ReplaceChar(const std::string& text, char from, char to);
+
 } // namespace cp932

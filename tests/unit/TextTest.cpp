@@ -22,6 +22,12 @@ TEST(Cp932, TruncateNeverSplitsACharacter) {
     EXPECT_EQ("", cp932::Truncate(text, 0));
 }
 
+// "ポ" is 0x83 0x7C in CP932: its trail byte is a "|".
+TEST(Cp932, ReplaceCharLeavesTrailBytesAlone) {
+    std::string filter = cp932::ReplaceChar("TBポ (*.dat)|*.dat||", '|', '\0');
+    EXPECT_EQ(std::string("TB\x83\x7C (*.dat)\0*.dat\0\0", 20), filter);
+}
+
 TEST(Cp932, CopyBoundedCutsOnBoundaryAndReportsFit) {
     char buffer[4] = {'x', 'x', 'x', 'x'};
     EXPECT_FALSE(cp932::CopyBounded(buffer, sizeof buffer, "a日本"));

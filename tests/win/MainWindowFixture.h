@@ -25,9 +25,9 @@ protected:
 
 class MainWindowFixture : public testing::Test {
 protected:
-    // Runs the main window with `steps`; a last step ends it through the exit command.
+    // Runs the main window with `steps`; a last step ends it without the exit questions.
     INT_PTR Run(Steps steps) {
-        steps.push_back([this] { PostMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0); });
+        steps.push_back([this] { window.End(IDOK); });
         return RunInModalLoop([this] { return window.DoModal(nullptr); }, steps);
     }
 

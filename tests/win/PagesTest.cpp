@@ -64,6 +64,8 @@ TEST_F(PagesTest, SwitchesWithoutControlsSurviveEditsAndPacks) {
 
 TEST_F(PagesTest, EveryNotificationOfAnOwnControlRaisesOneDataCheck) {
     Run({[&] {
+        window.SelectPage(kMsw2);
+        SetFocus(PageItem(kMsw2, 1018));
         window.dataChecks = 0;
         SendMessageA(PageItem(kMsw2, 1018), BM_CLICK, 0, 0); // already selected
         EXPECT_EQ(1, window.dataChecks);

@@ -2,6 +2,8 @@
 
 #include "text/Cp932.h"
 
+#include <cstring>
+
 namespace wintest {
 
 RecordingUi::RecordingUi() : previous(framework::SetUi(this)) {}
@@ -18,6 +20,13 @@ int RecordingUi::MessageBox(HWND, const char* text, const char* caption, UINT ty
 
 bool RecordingUi::AnswerFile(OPENFILENAMEA* request) {
     fileRequests.push_back(*request);
+    std::string filter;
+    for (const char* part = request->lpstrFilter; part && *part; part += std::strlen(part) + 1) {
+        filter.append(part).push_back('\0');
+    }
+    filters.push_back(filter + '\0');
+    initialFolders.push_back(request->lpstrInitialDir ? request->lpstrInitialDir : "");
+    defaultExtensions.push_back(request->lpstrDefExt ? request->lpstrDefExt : "");
     if (files.empty()) return false;
     std::string file = files.front();
     files.erase(files.begin());
