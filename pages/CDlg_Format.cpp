@@ -3,6 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Seam.h"
 #include "pages/PageTexts.h"
+#include "resources/PageIds.h"
 #include "resources/Tbk42Ids.h"
 #include "settings/EditRules.h"
 #include "settings/SettingTexts.h"
@@ -16,9 +17,9 @@ using settings::LoadPath;
 
 namespace {
 
-const int kMarginControls[] = {IDC_FORMAT_LEFT_LABEL,  IDC_FORMAT_LEFT,  IDC_FORMAT_LEFT_SPIN,
+const int kMarginControls[] = {IDC_FORMAT_LEFT_LABEL,  IDC_FORMAT_LEFT,  IDC_FORMAT_SPIN_LEFT,
                                IDC_FORMAT_LEFT_UNIT,   IDC_FORMAT_RIGHT_LABEL, IDC_FORMAT_RIGHT,
-                               IDC_FORMAT_RIGHT_SPIN,  IDC_FORMAT_RIGHT_UNIT};
+                               IDC_FORMAT_SPIN_RIGHT,  IDC_FORMAT_RIGHT_UNIT};
 
 // What each number edit holds, for moving values between fields and controls.
 enum class Holds { LoadPosition, PaperLength, LeftMargin, RightMargin, FrontAdjust, CutAdjust };
@@ -49,25 +50,25 @@ struct CDlg_Format::NumberEdit {
 };
 
 const CDlg_Format::NumberEdit CDlg_Format::kEdits[] = {
-    {IDC_FORMAT_FRONT, IDC_FORMAT_FRONT_SPIN, IDC_FORMAT_FRONT_SLIDER, Holds::LoadPosition,
+    {IDC_FORMAT_EDIT_FRONT, IDC_FORMAT_SPIN_FRONT, IDC_FORMAT_SLIDER_FRONT, Holds::LoadPosition,
      settings::kFrontTractor, EditRule::FormatLoadPosition, true},
-    {IDC_FORMAT_REAR, IDC_FORMAT_REAR_SPIN, IDC_FORMAT_REAR_SLIDER, Holds::LoadPosition,
+    {IDC_FORMAT_EDIT_REAR, IDC_FORMAT_SPIN_REAR, IDC_FORMAT_SLIDER_REAR, Holds::LoadPosition,
      settings::kRearTractor, EditRule::FormatLoadPosition, true},
-    {IDC_FORMAT_GUIDE, IDC_FORMAT_GUIDE_SPIN, IDC_FORMAT_GUIDE_SLIDER, Holds::LoadPosition,
+    {IDC_FORMAT_EDIT_GUIDE, IDC_FORMAT_SPIN_GUIDE, IDC_FORMAT_SLIDER_GUIDE, Holds::LoadPosition,
      settings::kSheetGuide, EditRule::FormatLoadPosition, true},
-    {IDC_FORMAT_FEEDER, IDC_FORMAT_FEEDER_SPIN, IDC_FORMAT_FEEDER_SLIDER, Holds::LoadPosition,
+    {IDC_FORMAT_EDIT_FEEDER, IDC_FORMAT_SPIN_FEEDER, IDC_FORMAT_SLIDER_FEEDER, Holds::LoadPosition,
      settings::kSheetFeeder, EditRule::FormatLoadPosition, true},
-    {IDC_FORMAT_POSTCARD, IDC_FORMAT_POSTCARD_SPIN, IDC_FORMAT_POSTCARD_SLIDER, Holds::LoadPosition,
+    {IDC_FORMAT_EDIT_POSTCARD, IDC_FORMAT_SPIN_POSTCARD, IDC_FORMAT_SLIDER_POSTCARD, Holds::LoadPosition,
      settings::kPostcard, EditRule::FormatLoadPosition, true},
-    {IDC_FORMAT_LENGTH, IDC_FORMAT_LENGTH_SPIN, 0, Holds::PaperLength, settings::kFrontTractor,
+    {IDC_FORMAT_LENGTH, IDC_FORMAT_SPIN_LENGTH, 0, Holds::PaperLength, settings::kFrontTractor,
      EditRule::FormatPaperLength, true},
-    {IDC_FORMAT_LEFT, IDC_FORMAT_LEFT_SPIN, 0, Holds::LeftMargin, settings::kFrontTractor,
+    {IDC_FORMAT_LEFT, IDC_FORMAT_SPIN_LEFT, 0, Holds::LeftMargin, settings::kFrontTractor,
      EditRule::FormatLeftMargin, false},
-    {IDC_FORMAT_RIGHT, IDC_FORMAT_RIGHT_SPIN, 0, Holds::RightMargin, settings::kFrontTractor,
+    {IDC_FORMAT_RIGHT, IDC_FORMAT_SPIN_RIGHT, 0, Holds::RightMargin, settings::kFrontTractor,
      EditRule::FormatRightMargin, false},
-    {IDC_FORMAT_FRONT_ADJUST, IDC_FORMAT_FRONT_ADJUST_SPIN, 0, Holds::FrontAdjust,
+    {IDC_FORMAT_FRONT_ADJUST, IDC_FORMAT_SPIN_FRONT_ADJUST, 0, Holds::FrontAdjust,
      settings::kFrontTractor, EditRule::FormatCorrection, true},
-    {IDC_FORMAT_CUT_ADJUST, IDC_FORMAT_CUT_ADJUST_SPIN, 0, Holds::CutAdjust,
+    {IDC_FORMAT_CUT_ADJUST, IDC_FORMAT_SPIN_CUT_ADJUST, 0, Holds::CutAdjust,
      settings::kFrontTractor, EditRule::FormatCorrection, true},
 };
 

@@ -1,6 +1,7 @@
 // The format dialog run from the function-selection page's button, driven inside its
 // own modal loop.
 #include "pages/PageTexts.h"
+#include "resources/PageIds.h"
 #include "settings/FactoryBlock.h"
 #include "tests/win/MainWindowFixture.h"
 
@@ -60,15 +61,15 @@ TEST_F(FormatDialogTest, EditAndSliderFollowEachOtherAndOkStoresTheExactValue) {
          [&] {
              ASSERT_TRUE(IsWindow(Dialog()));
              EXPECT_EQ("書式の設定： 書式０", wintest::WindowText(Dialog()));
-             Type(IDC_FORMAT_GUIDE, "25");
-             EXPECT_EQ(4, Stop(IDC_FORMAT_GUIDE_SLIDER));
-             DragSlider(IDC_FORMAT_POSTCARD_SLIDER, 7);
-             EXPECT_EQ("54", Text(IDC_FORMAT_POSTCARD));
-             DragSlider(IDC_FORMAT_FEEDER_SLIDER, 7);
-             EXPECT_EQ("46", Text(IDC_FORMAT_FEEDER));
-             Type(IDC_FORMAT_FRONT, "200");
-             EXPECT_EQ("170", Text(IDC_FORMAT_FRONT));
-             EXPECT_EQ(9, Stop(IDC_FORMAT_FRONT_SLIDER));
+             Type(IDC_FORMAT_EDIT_GUIDE, "25");
+             EXPECT_EQ(4, Stop(IDC_FORMAT_SLIDER_GUIDE));
+             DragSlider(IDC_FORMAT_SLIDER_POSTCARD, 7);
+             EXPECT_EQ("54", Text(IDC_FORMAT_EDIT_POSTCARD));
+             DragSlider(IDC_FORMAT_SLIDER_FEEDER, 7);
+             EXPECT_EQ("46", Text(IDC_FORMAT_EDIT_FEEDER));
+             Type(IDC_FORMAT_EDIT_FRONT, "200");
+             EXPECT_EQ("170", Text(IDC_FORMAT_EDIT_FRONT));
+             EXPECT_EQ(9, Stop(IDC_FORMAT_SLIDER_FRONT));
              Type(IDC_FORMAT_LENGTH, "");
              EXPECT_EQ("1", Text(IDC_FORMAT_LENGTH));
          },
@@ -128,13 +129,13 @@ TEST_F(FormatDialogTest, EmptyLoadPositionIsRefusedOnceAndChangesNothing) {
     Run({OpenDialog(),
          [&] {
              before = Record0();
-             Type(IDC_FORMAT_REAR, "");
-             EXPECT_EQ("", Text(IDC_FORMAT_REAR));
+             Type(IDC_FORMAT_EDIT_REAR, "");
+             EXPECT_EQ("", Text(IDC_FORMAT_EDIT_REAR));
          },
          Press(IDOK),
          [&] {
              EXPECT_TRUE(IsWindow(Dialog()));
-             EXPECT_EQ(Control(IDC_FORMAT_REAR), GetFocus());
+             EXPECT_EQ(Control(IDC_FORMAT_EDIT_REAR), GetFocus());
              EXPECT_EQ(before, Record0());
          },
          Press(IDCANCEL)});
