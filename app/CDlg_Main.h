@@ -1,10 +1,12 @@
 #pragma once
 // The main window: menu, toolbar, six tabbed pages and a two-part status bar. It owns
 // the three settings blocks and runs every command of the program.
+#include "app/CDlg_Printer.h"
 #include "framework/Dialog.h"
 #include "pages/CPage_MSW.h"
 #include "pages/CPage_Param.h"
 #include "pages/CPage_Select.h"
+#include "printer/ReadBack.h"
 #include "settings/SettingsBlock.h"
 
 #include <string>
@@ -33,6 +35,8 @@ public:
     int CurrentPage() const;
     CPage& Page(int tabIndex) const;
     bool StartupDone() const { return startupDone; }
+    const std::string& PrinterName() const { return printerName; }
+    const std::string& PortName() const { return portName; }
     bool SendPending() const { return sendPending; }
     const settings::SettingsBlock& WorkingBlock() const { return workingBlock; }
     const settings::SettingsBlock& FileSnapshot() const { return fileSnapshot; }
@@ -57,6 +61,11 @@ private:
     };
     static const Command kCommands[];
 
+    void ApplyPrinterChoice(const CDlg_Printer& dialog);
+    void ReportReadBack(const printer::ReadBackResult& result);
+    void ReadBackCommand();
+    void ShowHelp();
+    void ShowAbout();
     void LocateHelpFile();
     void CreateToolbar();
     void CreateStatusBar();
@@ -67,8 +76,13 @@ private:
     bool AnswerToolTip(NMHDR* header);
     void AdjustSystemMenu();
     void PaintMinimised();
+    // Lists the printers of the model and applies the user's choice (silently the only
+    // one at start-up); may end the window.
     void ChoosePrinter();
     void SendSettings();
+    // Reads the printer's settings over the parallel port; false when the user kept
+    // the changed settings or the printer was not ready.
+    bool ReadBackSettings();
     // Asks to send, then to save, settings that would otherwise be lost; false when the
     // caller must stop (Cancel, or a centring value out of range).
     bool OfferToKeepChanges(const char* sendQuestion, const char* saveQuestion);

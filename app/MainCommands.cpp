@@ -16,6 +16,10 @@ const CDlg_Main::Command CDlg_Main::kCommands[] = {
     {ID_FACTORY, &CDlg_Main::ShowFactorySettings},  {ID_TB_FACTORY, &CDlg_Main::ShowFactorySettings},
     {ID_FILE_LOAD, &CDlg_Main::LoadSettingsFile},   {ID_TB_LOAD, &CDlg_Main::LoadSettingsFile},
     {ID_FILE_SAVE, &CDlg_Main::SaveSettingsFile},   {ID_TB_SAVE, &CDlg_Main::SaveSettingsFile},
+    {ID_SEND, &CDlg_Main::SendSettings},            {ID_TB_SEND, &CDlg_Main::SendSettings},
+    {ID_RECEIVE, &CDlg_Main::ReadBackCommand},      {ID_TB_RECEIVE, &CDlg_Main::ReadBackCommand},
+    {ID_CHOOSE_PRINTER, &CDlg_Main::ChoosePrinter}, {ID_TB_PRINTER, &CDlg_Main::ChoosePrinter},
+    {ID_HELP_CONTENTS, &CDlg_Main::ShowHelp},       {ID_ABOUT, &CDlg_Main::ShowAbout},
 };
 
 bool CDlg_Main::OnCommand(int id, int code, HWND control) {
@@ -79,10 +83,3 @@ void CDlg_Main::ConfirmExit() {
     if (OfferToKeepChanges(kExitSendQuestion, kExitSaveQuestion)) End(IDOK);
 }
 
-void CDlg_Main::ChoosePrinter() {
-    // The printer selection arrives with the printer subsystem.
-}
-
-void CDlg_Main::SendSettings() {
-    // The spooler send arrives with the printer subsystem.
-}

@@ -31,3 +31,43 @@ inline constexpr char kChangePrinterSendQuestion[] =
     "設定値が変更されています。\nプリンタを切り替える前に、設定値をプリンタへ送信しますか？";
 inline constexpr char kChangePrinterSaveQuestion[] =
     "設定値が変更されています。\nプリンタを切り替える前に、設定ファイルへ保存しますか？";
+
+// Printer selection.
+inline constexpr char kFilePort[] = "FILE:";
+inline constexpr char kReadBackPort[] = "LPT1:";
+inline constexpr char kPrinterColumnName[] = "プリンタ名";
+inline constexpr char kPrinterColumnConnection[] = "接続先";
+inline constexpr char kNoUsablePrinter[] =
+    "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
+    "Tuneboardを終了します。";
+inline constexpr char kOnlyFilePorts[] =
+    "インストールされているプリンタの接続先がFILEのため設定値を受信/送信できません。\nプリンタ設定を"
+    "確認してやり直してください。\n\nTuneboardを終了します。";
+inline constexpr char kNoPrinterChosen[] = "プリンタが選択されていません。\nプリンタを選択してください。";
+inline constexpr char kFilePortOnlyRow[] =
+    "接続先がFILEのため設定値を受信/送信できません。\nプリンタ設定を確認してやり直してください。\n\n"
+    "Tuneboardを終了します。";
+inline constexpr char kFilePortChooseOther[] =
+    "接続先がFILEのため設定値を受信/送信できません。\nプリンタ設定を変更するか、他のプリンタに変更して"
+    "ください。";
+inline constexpr char kNoReadBackOnThisPort[] = "設定値をプリンタから取得できません。";
+inline constexpr char kNoReadBackOnNt[] =
+    "Windows XP/2000/NT 4.0でご利用になる場合、設定値をプリンタから取得することはできません。";
+inline constexpr char kStatusPrinter[] = "プリンタ名： %s";
+inline constexpr char kStatusConnection[] = "接続先： %s";
+
+// Sending and reading back.
+inline constexpr char kSendToFilePort[] = "接続先がFILEのため設定値を送信できません。";
+inline constexpr char kSent[] = "プリンタに設定値を送信しました。";
+inline constexpr char kPrinterUnusable[] =
+    "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。";
+inline constexpr char kPrinterBusy[] =
+    "現在プリンタが印刷中あるいは、エラーが発生しているため、設定値の取得はできません。";
+inline constexpr char kTimeoutsNotRead[] = "Not Set Timeout";
+inline constexpr char kTimeoutsNotSet[] = "Not Set Timeout2";
+inline constexpr char kRequestNotWritten[] = "プリンタに送信できませんでした。";
+inline constexpr char kReplyNotRead[] = "プリンタから設定値を取得できませんでした。";
+inline constexpr char kReplyReceived[] = "プリンタから設定値を取得しました。";
+
+// Help.
+inline constexpr char kHelpMissing[] = "ヘルプファイルが見つかりません。";

@@ -9,6 +9,7 @@ enable_language(RC)
 
 include(cmake/Core.cmake)
 add_subdirectory(framework)
+add_subdirectory(printer/win32)
 add_subdirectory(resources)
 add_subdirectory(app)
 

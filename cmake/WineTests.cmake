@@ -1,1 +1,75 @@
-# CTest entries of the win and e2e labels (filled by the Wine test layer).
+# CTest entries of the win and e2e labels: programs of the cross trees run under Wine.
+# Before the first Wine test a fixture makes two fresh prefixes, one playing Windows 98
+# and one Windows XP, each with the printer "Varo Corvane K42" on LPT1: spooling into a
+# Unix file; after the last one it ends their wineservers. A resource lock runs the
+# Wine tests one at a time (a prefix's server and spooler are shared state).
+
+set(TB_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+set(TB_WINE_TOOLS ${PROJECT_SOURCE_DIR}/tools)
+set(TB_WINE_MODES win98 winxp)
+set(TB_PLATFORM_ID_win98 1) # VER_PLATFORM_WIN32_WINDOWS
+set(TB_PLATFORM_ID_winxp 2) # VER_PLATFORM_WIN32_NT
+set(TB_K42_PRINTER "Varo Corvane K42")
+set(TB_WINE_ENVIRONMENT
+    TB_WINE_CACHE=${TB_WINE_DIR}/cache
+    TB_ADDPRINTER=${TB_WIN_BUILD_DIR}/tools/addprinter.exe)
+
+# Per mode: TB_WINE_PREFIX_<mode>, and TB_K42_JOBS_<mode>, the file the printer's jobs
+# land in (each job replaces the previous one).
+foreach(mode IN LISTS TB_WINE_MODES)
+  set(TB_WINE_PREFIX_${mode} ${TB_WINE_DIR}/${mode})
+  set(TB_K42_JOBS_${mode} ${TB_WINE_DIR}/${mode}-k42-jobs.bin)
+
+  add_test(NAME wine_prefix_${mode}
+           COMMAND ${TB_WINE_TOOLS}/make-prefix ${TB_WINE_PREFIX_${mode}} ${mode}
+                   --printer ${TB_K42_PRINTER} ${TB_K42_PRINTER} LPT1: ${TB_K42_JOBS_${mode}})
+  add_test(NAME wine_stop_${mode} COMMAND ${TB_WINE_TOOLS}/wine-run --stop ${TB_WINE_PREFIX_${mode}})
+  set_tests_properties(wine_prefix_${mode} PROPERTIES FIXTURES_SETUP wine_prefixes TIMEOUT 180)
+  set_tests_properties(wine_stop_${mode} PROPERTIES FIXTURES_CLEANUP wine_prefixes TIMEOUT 30)
+  set_tests_properties(wine_prefix_${mode} wine_stop_${mode} PROPERTIES
+                       LABELS "win;e2e" RESOURCE_LOCK wine ENVIRONMENT "${TB_WINE_ENVIRONMENT}")
+endforeach()
+
+# Windows path (drive Z:) of a Unix path, for arguments of Windows programs.
+function(tb_winpath out path)
+  string(REPLACE "/" "\\" windows "${path}")
+  set(${out} "Z:${windows}" PARENT_SCOPE)
+endfunction()
+
+# A test that needs the prefixes: tb_wine_test(NAME LABEL win|e2e [TIMEOUT s] COMMAND ...).
+function(tb_wine_test name)
+  cmake_parse_arguments(arg "" "LABEL;TIMEOUT" "COMMAND" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 60)
+  endif()
+  add_test(NAME ${name} COMMAND ${arg_COMMAND})
+  set_tests_properties(${name} PROPERTIES LABELS ${arg_LABEL} FIXTURES_REQUIRED wine_prefixes
+                       RESOURCE_LOCK wine TIMEOUT ${arg_TIMEOUT}
+                       ENVIRONMENT "${TB_WINE_ENVIRONMENT}")
+endfunction()
+
+# A Windows program run in the prefix of MODE; it passes with exit code 0:
+# tb_wine_run(NAME LABEL win|e2e MODE win98|winxp [TIMEOUT s] EXE exe [ARGS ...]).
+function(tb_wine_run name)
+  cmake_parse_arguments(arg "" "LABEL;MODE;TIMEOUT;EXE" "ARGS" ${ARGN})
+  if(NOT arg_TIMEOUT)
+    set(arg_TIMEOUT 60)
+  endif()
+  # The program's own time-out ends it before CTest's, so its server stays usable.
+  math(EXPR inner "${arg_TIMEOUT} - 10")
+  tb_wine_test(${name} LABEL ${arg_LABEL} TIMEOUT ${arg_TIMEOUT}
+               COMMAND ${TB_WINE_TOOLS}/wine-run -t ${inner} ${TB_WINE_PREFIX_${arg_MODE}}
+                       ${arg_EXE} ${arg_ARGS})
+endfunction()
+
+set(TB_E2E_BIN ${TB_WIN_BUILD_DIR}/tests/e2e)
+tb_winpath(e2e_target ${TB_E2E_BIN}/e2e_target.exe)
+foreach(mode IN LISTS TB_WINE_MODES)
+  tb_wine_run(win_tests_${mode} LABEL win MODE ${mode} TIMEOUT 300
+              EXE ${TB_WINTEST_BUILD_DIR}/tests/win/win_tests.exe)
+  tb_wine_run(e2e_round_trip_${mode} LABEL e2e MODE ${mode}
+              EXE ${TB_E2E_BIN}/e2e_driver.exe ARGS ${e2e_target} ${TB_PLATFORM_ID_${mode}})
+  tb_wine_test(e2e_print_to_file_${mode} LABEL e2e
+               COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/print-to-file ${TB_WINE_PREFIX_${mode}}
+                       ${TB_K42_PRINTER} ${TB_K42_JOBS_${mode}} ${TB_E2E_BIN}/sendraw.exe)
+endforeach()

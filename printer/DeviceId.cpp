@@ -23,22 +23,37 @@ void CopyStatusValue(std::string_view item, std::string& status) {
     status.replace(0, value.size(), value);
 }
 
-} // namespace
-
-std::string ReadyStatus(const char* buffer, std::size_t size) {
-    std::string status(kReadyStatusLength, '1');
-    std::string_view text = DeviceIdText(buffer, size);
-    // Keys are only compared at the start of an item; "MFG:", "MDL:", "CMD:" and
-    // "STATUS:" values are skipped like any other item's.
+// Calls `visit` with the text from the start of each item: the walk moves past the next
+// ";" and stops when there is none or when it ends the text.
+template <typename Visit> void ForEachItem(std::string_view text, Visit visit) {
     for (std::size_t pos = 0;;) {
         std::string_view item = text.substr(pos);
-        if (item.substr(0, kStatusKey.size()) == kStatusKey)
-            CopyStatusValue(item.substr(kStatusKey.size()), status);
+        visit(item);
         std::size_t separator = item.find(';');
         if (separator == std::string_view::npos) break;
         pos += separator + 1;
         if (pos >= text.size()) break;
     }
+}
+
+constexpr std::string_view kKnownKeys[] = {"MFG:", "MDL:", "CMD:", "STATUS:", kStatusKey};
+
+bool StartsWithKnownKey(std::string_view item) {
+    for (std::string_view key : kKnownKeys)
+        if (item.substr(0, key.size()) == key) return true;
+    return false;
+}
+
+} // namespace
+
+std::string ReadyStatus(const char* buffer, std::size_t size) {
+    std::string status(kReadyStatusLength, '1');
+    // Keys are only compared at the start of an item; "MFG:", "MDL:", "CMD:" and
+    // "STATUS:" values are skipped like any other item's.
+    ForEachItem(DeviceIdText(buffer, size), [&status](std::string_view item) {
+        if (item.substr(0, kStatusKey.size()) == kStatusKey)
+            CopyStatusValue(item.substr(kStatusKey.size()), status);
+    });
     return status;
 }
 
@@ -49,6 +64,16 @@ bool IsReadyStatus(const std::string& status) {
 
 bool IsPrinterReady(const char* buffer, std::size_t size) {
     return IsReadyStatus(ReadyStatus(buffer, size));
+}
+
+std::size_t DeviceIdTextOffset(const char* buffer, std::size_t size) {
+    constexpr std::size_t kPrefixSize = 2;
+    if (buffer == nullptr || size <= kPrefixSize || static_cast<unsigned char>(buffer[0]) >= 0x20)
+        return 0;
+    bool keyed = false;
+    ForEachItem(DeviceIdText(buffer, size),
+                [&keyed](std::string_view item) { keyed = keyed || StartsWithKnownKey(item); });
+    return keyed ? 0 : kPrefixSize;
 }
 
 } // namespace printer

@@ -22,4 +22,9 @@ bool IsReadyStatus(const std::string& status);
 
 bool IsPrinterReady(const char* buffer, std::size_t size);
 
+// Offset of the device-ID text in `buffer`: 2 when the buffer starts with the 2-byte
+// big-endian length some IEEE 1284 port drivers put in front of the text (a first byte
+// below 0x20, and no item of the text read from byte 0 starts with a known key), else 0.
+std::size_t DeviceIdTextOffset(const char* buffer, std::size_t size);
+
 } // namespace printer

@@ -10,7 +10,8 @@ TB_PACKAGES=(cmake g++ make libgtest-dev googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   wine wine32:i386 xvfb xauth x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho
-  imagemagick mscompress fp-utils locales)
+  imagemagick mscompress fp-utils locales
+  fonts-wine)
 
 tb_missing_packages() {
   local p missing=()

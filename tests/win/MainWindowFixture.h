@@ -3,6 +3,7 @@
 // commands that reach it.
 #include "app/CDlg_Main.h"
 #include "resources/Tbk42Ids.h"
+#include "tests/win/SimulatedPort.h"
 #include "tests/win/UiScript.h"
 
 #include <commctrl.h>
@@ -25,8 +26,16 @@ protected:
 
 class MainWindowFixture : public testing::Test {
 protected:
-    // Runs the main window with `steps`; a last step ends it without the exit questions.
+    MainWindowFixture() { port.refusedOpens = 3; } // a printer that never answers
+
+    // Runs the main window with `steps`; the messages of its start-up move from
+    // ui.messages to startupMessages first, and a last step ends it without the exit
+    // questions.
     INT_PTR Run(Steps steps) {
+        steps.insert(steps.begin(), [this] {
+            startupMessages = ui.messages;
+            ui.messages.clear();
+        });
         steps.push_back([this] { window.End(IDOK); });
         return RunInModalLoop([this] { return window.DoModal(nullptr); }, steps);
     }
@@ -47,6 +56,9 @@ protected:
     }
 
     RecordingUi ui;
+    std::vector<ShownMessage> startupMessages;
+    SimulatedPort port;
+    PluggedPort plug{port};
     CountingMain window;
 };
 

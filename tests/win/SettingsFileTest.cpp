@@ -97,18 +97,19 @@ TEST_F(SettingsFileTest, ForeignShortAndUnterminatedFilesAreRefusedAndChangeNoth
         header + good.substr(0, 100),                        // short file
         std::string(),                                       // empty file
     };
-    int index = 0;
-    for (const std::string& content : files) {
-        std::string file = TempPath(("tb_bad" + std::to_string(index++) + ".dat").c_str());
-        WriteAll(file, content);
-        Run({[&] {
+    Run({[&] {
+        int index = 0;
+        for (const std::string& content : files) {
+            std::string file = TempPath(("tb_bad" + std::to_string(index++) + ".dat").c_str());
+            WriteAll(file, content);
             settings::SettingsBlock before = window.WorkingBlock();
+            window.PackBlock(before);
             settings::SettingsBlock fileBefore = window.FileSnapshot();
             Load(file);
-            EXPECT_TRUE(window.WorkingBlock() == before);
-            EXPECT_TRUE(window.FileSnapshot() == fileBefore);
-        }});
-    }
+            EXPECT_TRUE(window.WorkingBlock() == before) << index;
+            EXPECT_TRUE(window.FileSnapshot() == fileBefore) << index;
+        }
+    }});
     ASSERT_EQ(4u, ui.messages.size());
     for (const wintest::ShownMessage& message : ui.messages) {
         EXPECT_EQ(kNotSettingsFile, message.text);

@@ -1,0 +1,133 @@
+#include "app/CDlg_Printer.h"
+
+#include "app/Texts.h"
+#include "framework/Seam.h"
+#include "printer/win32/Spooler.h"
+#include "resources/PageIds.h"
+#include "resources/Tbk42Ids.h"
+
+#include <commctrl.h>
+
+namespace {
+const int kNameColumnWidth = 200;
+const int kConnectionColumnWidth = 90;
+} // namespace
+
+CDlg_Printer::CDlg_Printer() : Dialog(IDD_PRINTER) {}
+
+HWND CDlg_Printer::List() const { return Item(IDC_PRINTER_LIST); }
+
+BOOL CDlg_Printer::OnInitDialog() {
+    CreateColumns();
+    rows = printer::ListUsablePrinters(printer::CurrentFamily());
+    for (const printer::PrinterRow& row : rows) AddRow(row);
+    printerCount = static_cast<unsigned>(rows.size());
+    if (printerCount == 0) {
+        Refuse(kNoUsablePrinter, true);
+        return TRUE;
+    }
+    int selected = printerName.empty() ? 0 : RowOfName(printerName);
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(), LVM_SETITEMSTATE, selected < 0 ? 0 : selected,
+                 reinterpret_cast<LPARAM>(&state));
+    if (printerCount == 1 && !startupDone) {
+        Accept(); // the only printer is taken without showing the dialog
+        return TRUE;
+    }
+    for (const printer::PrinterRow& row : rows) {
+        if (row.connection != kFilePort) return TRUE;
+    }
+    Refuse(kOnlyFilePorts, true);
+    return TRUE;
+}
+
+void CDlg_Printer::CreateColumns() {
+    const char* titles[2] = {kPrinterColumnName, kPrinterColumnConnection};
+    const int widths[2] = {kNameColumnWidth, kConnectionColumnWidth};
+    for (int index = 0; index < 2; ++index) {
+        LVCOLUMNA column = {};
+        column.mask = LVCF_FMT | LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.fmt = LVCFMT_LEFT;
+        column.cx = widths[index];
+        column.pszText = const_cast<char*>(titles[index]);
+        column.iSubItem = index;
+        SendMessageA(List(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    }
+    SendMessageA(List(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+}
+
+void CDlg_Printer::AddRow(const printer::PrinterRow& row) {
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
+    item.pszText = const_cast<char*>(row.name.c_str());
+    // The sorted list decides the position; the index it returns is the row itself,
+    // even where another printer's name differs only in letter case.
+    int index = static_cast<int>(SendMessageA(List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (index < 0) return;
+    LVITEMA cell = {};
+    cell.iSubItem = 1;
+    cell.pszText = const_cast<char*>(row.connection.c_str());
+    SendMessageA(List(), LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&cell));
+}
+
+std::string CDlg_Printer::CellText(int row, int column) const {
+    char text[MAX_PATH + 1] = {};
+    LVITEMA cell = {};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = sizeof text;
+    SendMessageA(List(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&cell));
+    return text;
+}
+
+int CDlg_Printer::RowOfName(const std::string& name) const {
+    int count = static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        if (CellText(row, 0) == name) return row;
+    }
+    return -1;
+}
+
+void CDlg_Printer::Refuse(const char* message, bool endProcess) {
+    framework::Ui().MessageBox(Handle(), message, kMessageTitle,
+                               MB_OK | (endProcess ? MB_ICONEXCLAMATION : MB_ICONINFORMATION));
+    if (!endProcess) return;
+    framework::Ui().ExitProcess(1);
+    End(IDCANCEL); // reached only where the exit is observed instead of carried out
+}
+
+void CDlg_Printer::Accept() {
+    int selected = static_cast<int>(SendMessageA(List(), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+    if (selected < 0) {
+        framework::Ui().MessageBox(Handle(), kNoPrinterChosen, kMessageTitle,
+                                   MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    printerName = CellText(selected, 0);
+    portName = CellText(selected, 1);
+    if (portName != kFilePort) {
+        End(IDOK);
+    } else if (printerCount == 1) {
+        Refuse(kFilePortOnlyRow, true);
+    } else {
+        Refuse(kFilePortChooseOther, false);
+    }
+}
+
+bool CDlg_Printer::OnCommand(int id, int code, HWND control) {
+    if (id == IDOK) {
+        Accept();
+        return true;
+    }
+    return Dialog::OnCommand(id, code, control);
+}
+
+bool CDlg_Printer::OnNotify(NMHDR* header, LRESULT& result) {
+    result = 0;
+    if (header->idFrom != IDC_PRINTER_LIST || header->code != NM_DBLCLK) return false;
+    if (SendMessageA(List(), LVM_GETNEXTITEM, -1, LVNI_SELECTED) >= 0) Accept();
+    return true;
+}

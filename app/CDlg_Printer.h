@@ -1,0 +1,36 @@
+#pragma once
+// The printer-selection dialog: lists the usable printers of the model with their
+// connections and accepts one. It may end the process when none can be used.
+#include "framework/Dialog.h"
+#include "printer/PrinterList.h"
+
+#include <string>
+#include <vector>
+
+class CDlg_Printer : public framework::Dialog {
+public:
+    CDlg_Printer();
+
+    // Preset with the current choice before a run; the accepted row after IDOK.
+    std::string printerName;
+    std::string portName;
+    unsigned printerCount = 0;
+    // The main window's flag: false while it initialises.
+    bool startupDone = false;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+
+private:
+    HWND List() const;
+    void CreateColumns();
+    void AddRow(const printer::PrinterRow& row);
+    int RowOfName(const std::string& name) const;
+    std::string CellText(int row, int column) const;
+    void Accept();
+    void Refuse(const char* message, bool endProcess);
+
+    std::vector<printer::PrinterRow> rows;
+};

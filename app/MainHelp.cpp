@@ -1,0 +1,42 @@
+// The main window's help commands: the help file in the viewer chosen at start-up, and
+// the version information.
+#include "app/CDlg_About.h"
+#include "app/CDlg_Main.h"
+#include "app/Texts.h"
+#include "framework/Seam.h"
+
+namespace {
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+const UINT kHtmlHelpDisplayTopic = 0; // HH_DISPLAY_TOPIC
+
+// The HTML Help control is loaded on first use; when it or its function is missing,
+// this and every later call in the run fail.
+HWND CallHtmlHelp(const char* file) {
+    static bool tried = false;
+    static HtmlHelpFunction htmlHelp = nullptr;
+    if (!tried) {
+        tried = true;
+        HMODULE control = LoadLibraryA("hhctrl.ocx");
+        if (control) {
+            htmlHelp = reinterpret_cast<HtmlHelpFunction>(
+                reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpA")));
+        }
+    }
+    return htmlHelp ? htmlHelp(nullptr, file, kHtmlHelpDisplayTopic, 0) : nullptr;
+}
+
+} // namespace
+
+void CDlg_Main::ShowHelp() {
+    bool shown = useHtmlHelp ? CallHtmlHelp(helpPath) != nullptr
+                             : WinHelpA(nullptr, helpPath, HELP_FINDER, 0) != FALSE;
+    if (!shown) {
+        framework::Ui().MessageBox(Handle(), kHelpMissing, kMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void CDlg_Main::ShowAbout() {
+    CDlg_About about;
+    about.DoModal(Handle());
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The Windows spooler behind the portable printer rules: the family of the running
+// system, the list of usable printers of the model, and the raw send.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "printer/PrinterList.h"
+#include "printer/RawJob.h"
+
+namespace printer {
+
+// From GetVersionExA's platform id.
+WindowsFamily CurrentFamily();
+
+// The spooler's printers as the listing reads them (EnumPrintersA, OpenPrinterA).
+class Win32PrinterSource : public PrinterSource {
+public:
+    std::vector<PrinterInfo2> LocalPrinters() override;
+    std::vector<PrinterInfo4> Connections() override;
+    std::vector<PrinterInfo2> ServerPrinters(const std::string* server) override;
+    bool CanOpenForUse(const std::string& printerName) override;
+};
+
+// The usable printers of the model, listed as `family` does.
+std::vector<PrinterRow> ListUsablePrinters(WindowsFamily family);
+
+// Sends `size` bytes to `printerName` as one raw job "Tuneboard Status Write", opening
+// the printer as `family` does.
+SendResult SendRawJob(const std::string& printerName, const unsigned char* data, std::size_t size,
+                      WindowsFamily family);
+
+} // namespace printer

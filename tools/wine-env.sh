@@ -1,0 +1,35 @@
+# shellcheck shell=bash
+# Environment shared by the Wine helper scripts. Sourced, not run.
+#
+# A prefix made by make-prefix carries its own compiled Japanese locale (LOCPATH), so
+# programs see code page 932 and LCID 0x0411 and Japanese survives command lines.
+
+TB_TOOLS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+TB_ROOT=$(cd "$TB_TOOLS/.." && pwd)
+# Where the pristine base prefix is kept between runs (copied, never used directly).
+TB_WINE_CACHE=${TB_WINE_CACHE:-${TB_BUILD:-$TB_ROOT/build}/native/wine/cache}
+TB_LOCALE_DIR=.tb-locale
+
+# Runs a command with the Wine environment of prefix $1.
+tb_wine() {
+  local prefix
+  prefix=$(realpath -m "$1"); shift
+  env WINEPREFIX="$prefix" WINEARCH=win32 \
+    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+    WINEDEBUG="${TB_WINEDEBUG:--all}" \
+    LOCPATH="$prefix/$TB_LOCALE_DIR" LC_ALL=ja_JP.UTF-8 "$@"
+}
+
+# Prints the Windows path (drive Z:) of a Unix path.
+tb_winpath() {
+  local path
+  path=$(realpath -m "$1")
+  printf 'Z:%s\n' "${path//\//\\}"
+}
+
+# Ends the wineserver of prefix $1 (and with it every process in it), if one runs.
+tb_wine_stop() {
+  [ -d "$1" ] || return 0
+  tb_wine "$1" timeout 30 wineserver -k 2>/dev/null || true
+  tb_wine "$1" timeout 30 wineserver -w 2>/dev/null || true
+}
