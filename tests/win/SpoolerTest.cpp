@@ -4,6 +4,7 @@
 #include "printer/ReplyDecoder.h"
 #include "printer/win32/Spooler.h"
 #include "printer/win32/Win32ParallelPort.h"
+#include "tests/win/PrefixFiles.h"
 #include "tests/win/SimulatedPort.h"
 
 #include <windows.h>
@@ -19,41 +20,13 @@ using printer::WindowsFamily;
 
 namespace {
 
+using wintest::FileBytes;
+using wintest::JobsFile;
+using wintest::UserValue;
+using wintest::WaitForJob;
+
 constexpr char kModel[] = "Varo Corvane K42";
 const WindowsFamily kFamilies[] = {WindowsFamily::Win9x, WindowsFamily::Nt};
-
-std::string UserValue(const char* key, const char* name) {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_READ, &handle) != ERROR_SUCCESS) return "";
-    char value[MAX_PATH] = {};
-    DWORD size = sizeof value - 1;
-    LONG status =
-        RegQueryValueExA(handle, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(handle);
-    return status == ERROR_SUCCESS ? value : "";
-}
-
-// The Windows path of the Unix file the prefix spools LPT1: into, "" when it has none.
-std::string JobsFile() {
-    std::string path = UserValue("Software\\Wine\\Printing\\Spooler", "LPT1:");
-    if (path.empty() || path[0] != '/') return "";
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return "Z:" + path;
-}
-
-std::vector<unsigned char> FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// The spooler may finish writing the port's file after the job is closed.
-std::vector<unsigned char> WaitForJob(const std::string& path, std::size_t size) {
-    std::vector<unsigned char> bytes;
-    for (int i = 0; i < 50 && (bytes = FileBytes(path)).size() < size; ++i)
-        Sleep(100);
-    return bytes;
-}
 
 class SpoolerTest : public testing::Test {
 protected:
