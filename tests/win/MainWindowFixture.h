@@ -28,15 +28,18 @@ class MainWindowFixture : public testing::Test {
 protected:
     MainWindowFixture() { port.refusedOpens = 3; } // a printer that never answers
 
+    // The result of a run that the window did not end itself.
+    static constexpr INT_PTR kClosedByTest = 0x7E57;
+
     // Runs the main window with `steps`; the messages of its start-up move from
     // ui.messages to startupMessages first, and a last step ends it without the exit
-    // questions.
+    // questions (result kClosedByTest).
     INT_PTR Run(Steps steps) {
         steps.insert(steps.begin(), [this] {
             startupMessages = ui.messages;
             ui.messages.clear();
         });
-        steps.push_back([this] { window.End(IDOK); });
+        steps.push_back([this] { window.End(kClosedByTest); });
         return RunInModalLoop([this] { return window.DoModal(nullptr); }, steps);
     }
 

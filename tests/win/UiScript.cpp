@@ -67,8 +67,12 @@ void CALLBACK RunNextStep(HWND, UINT, UINT_PTR timer, DWORD) {
 INT_PTR RunInModalLoop(const std::function<INT_PTR()>& runModal,
                        std::vector<std::function<void()>> steps) {
     pendingSteps = std::move(steps);
-    SetTimer(nullptr, 0, 20, RunNextStep);
-    return runModal();
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, RunNextStep);
+    INT_PTR result = runModal();
+    // Steps left when the loop ended early must not run in a later loop.
+    KillTimer(nullptr, timer);
+    pendingSteps.clear();
+    return result;
 }
 
 void PressKey(WORD key, bool control) {

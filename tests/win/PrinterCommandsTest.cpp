@@ -1,0 +1,227 @@
+// The printer commands of the main window in the test prefix, whose one printer of the
+// model sits on LPT1: and spools into a file; the parallel port is a simulated printer.
+#include "app/Texts.h"
+#include "framework/System.h"
+#include "printer/ReplyDecoder.h"
+#include "pages/PageTexts.h"
+#include "settings/FactoryBlock.h"
+#include "tests/win/MainWindowFixture.h"
+#include "tests/win/PrefixFiles.h"
+
+namespace {
+
+using wintest::ShownMessage;
+
+UINT Icon(const ShownMessage& message) { return message.type & MB_ICONMASK; }
+
+class PrinterCommandsTest : public wintest::MainWindowFixture {
+protected:
+    void SetUp() override {
+        if (wintest::JobsFile().empty()) GTEST_SKIP() << "this prefix has no printer of the model";
+    }
+    bool Nt() const { return framework::IsNtFamily(); }
+    void ChangeSomething() { SendMessageA(PageItem(3, 1017), BM_CLICK, 0, 0); }
+    std::string StatusText(int part) {
+        char text[256] = {};
+        SendMessageA(window.StatusBar(), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+    bool ButtonEnabled(int id) const {
+        return SendMessageA(window.Toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
+    }
+    void ReadyPrinter() {
+        port.refusedOpens = 0;
+        port.SetReply([](std::size_t i) { return static_cast<unsigned char>(i == 4 ? 0xA5 : 9 + i % 40); });
+    }
+};
+
+} // namespace
+
+TEST_F(PrinterCommandsTest, TheOnlyPrinterIsTakenSilentlyAtStartUp) {
+    Run({[&] {
+        EXPECT_EQ("Varo Corvane K42", window.PrinterName());
+        EXPECT_EQ("LPT1:", window.PortName());
+        EXPECT_EQ("プリンタ名： Varo Corvane K42", StatusText(0));
+        EXPECT_EQ("接続先： LPT1:", StatusText(1));
+        EXPECT_TRUE(MenuGreyed(ID_CHOOSE_PRINTER)); // only one printer listed
+        EXPECT_FALSE(ButtonEnabled(ID_TB_PRINTER));
+        EXPECT_EQ(Nt(), MenuGreyed(ID_RECEIVE));
+        EXPECT_EQ(!Nt(), ButtonEnabled(ID_TB_RECEIVE));
+    }});
+    ASSERT_EQ(1u, startupMessages.size());
+    EXPECT_EQ(Nt() ? kNoReadBackOnNt : kPrinterBusy, startupMessages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), Icon(startupMessages[0]));
+    EXPECT_EQ(kMessageTitle, startupMessages[0].caption);
+}
+
+TEST_F(PrinterCommandsTest, SendWritesThePackedBlockAsOneJobAndGreysTheCommand) {
+    std::string jobs = wintest::JobsFile();
+    DeleteFileA(jobs.c_str());
+    Run({[&] {
+        ChangeSomething();
+        EXPECT_FALSE(MenuGreyed(ID_SEND));
+        SendMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
+        EXPECT_TRUE(MenuGreyed(ID_SEND));
+        EXPECT_FALSE(window.SendPending());
+        EXPECT_TRUE(window.PrinterSnapshot() == window.WorkingBlock());
+        EXPECT_FALSE(window.FileSnapshot() == window.WorkingBlock());
+        // Ctrl+W while greyed does nothing.
+        SetForegroundWindow(window.Handle());
+        wintest::PressKey('W', true);
+    }});
+    std::vector<unsigned char> job = wintest::WaitForJob(jobs, 270);
+    ASSERT_EQ(270u, job.size());
+    settings::SettingsBlock expected = settings::FactoryBlock;
+    expected.At(settings::field::msw2, 0) = 0x00;
+    EXPECT_TRUE(std::equal(job.begin(), job.end(), expected.bytes.begin()));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(kSent, ui.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), Icon(ui.messages[0]));
+}
+
+TEST_F(PrinterCommandsTest, ReadBackAtStartUpShowsThePrintersSettings) {
+    if (Nt()) GTEST_SKIP() << "the NT family reads nothing back";
+    ReadyPrinter();
+    Run({[&] {
+        EXPECT_EQ(0x05, window.WorkingBlock().At(settings::field::msw1, 0));
+        EXPECT_EQ(0x0A, window.WorkingBlock().At(settings::field::msw1, 1));
+        EXPECT_TRUE(window.PrinterSnapshot() == window.WorkingBlock());
+        EXPECT_TRUE(window.FileSnapshot() == window.WorkingBlock());
+        EXPECT_FALSE(window.SendPending());
+        EXPECT_TRUE(MenuGreyed(ID_SEND));
+    }});
+    EXPECT_EQ(std::vector<unsigned char>(printer::kSettingsRequest, printer::kSettingsRequest + 5),
+              port.written);
+    ASSERT_EQ(1u, startupMessages.size());
+    EXPECT_EQ(kReplyReceived, startupMessages[0].text);
+}
+
+TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
+    if (Nt()) GTEST_SKIP() << "the NT family reads nothing back";
+    struct Case {
+        void (*script)(wintest::SimulatedPort&);
+        const char* text;
+        std::string caption;
+        UINT icon;
+    };
+    const std::string application = "win_tests";
+    const Case cases[] = {
+        {[](wintest::SimulatedPort& p) { p.failGetTimeoutsAt = 2, p.error = 87; }, kTimeoutsNotRead,
+         "87", 0},
+        {[](wintest::SimulatedPort& p) { p.failSetTimeoutsAt = 3, p.error = 31; }, kTimeoutsNotSet,
+         "31", 0},
+        {[](wintest::SimulatedPort& p) { p.acceptedRequestBytes = 3; }, kRequestNotWritten,
+         application, MB_ICONSTOP},
+        {[](wintest::SimulatedPort& p) { p.readFails = true; }, kReplyNotRead, application, MB_ICONSTOP},
+        {[](wintest::SimulatedPort& p) { p.reply.resize(131); }, kReplyReceived, kMessageTitle,
+         MB_ICONINFORMATION},
+        {[](wintest::SimulatedPort& p) { p.reply.resize(133); }, kReplyReceived, kMessageTitle,
+         MB_ICONINFORMATION},
+    };
+    for (const Case& c : cases) {
+        port = wintest::SimulatedPort();
+        port.refusedOpens = 3; // start-up reads nothing
+        Run({[&] {
+            port = wintest::SimulatedPort();
+            ReadyPrinter();
+            c.script(port);
+            settings::SettingsBlock before = window.WorkingBlock();
+            SendMessageA(window.Handle(), WM_COMMAND, ID_RECEIVE, 0);
+            EXPECT_TRUE(window.WorkingBlock() == before) << c.text;
+            EXPECT_TRUE(window.PrinterSnapshot() == settings::FactoryBlock);
+            ASSERT_EQ(1u, ui.messages.size()) << c.text;
+            EXPECT_EQ(c.text, ui.messages[0].text);
+            EXPECT_EQ(c.caption, ui.messages[0].caption);
+            EXPECT_EQ(c.icon, Icon(ui.messages[0]));
+        }});
+    }
+}
+
+TEST_F(PrinterCommandsTest, ReceiveAfterAChangeAsksBeforeDiscarding) {
+    if (Nt()) GTEST_SKIP() << "the NT family reads nothing back";
+    Run({[&] {
+        ReadyPrinter();
+        ChangeSomething();
+        int opensBefore = port.opens;
+        ui.answers = {IDNO};
+        SendMessageA(window.Handle(), WM_COMMAND, ID_RECEIVE, 0);
+        EXPECT_EQ(opensBefore, port.opens);
+        EXPECT_TRUE(Checked(3, 1017));
+    }});
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(kDiscardQuestion, ui.messages[0].text);
+}
+
+TEST_F(PrinterCommandsTest, QuitWithoutChangesAsksNothing) {
+    INT_PTR result = Run({[&] { SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0); }});
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(PrinterCommandsTest, QuitAfterASendAsksOnlyToSave) {
+    INT_PTR result = Run({[&] {
+        ChangeSomething();
+        SendMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
+        ui.messages.clear();
+        ui.answers = {IDNO};
+        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+    }});
+    EXPECT_EQ(IDOK, result);
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(kExitSaveQuestion, ui.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION), ui.messages[0].type);
+}
+
+TEST_F(PrinterCommandsTest, QuitAfterTheFactorySettingsAsksBothAndCancelKeepsRunning) {
+    std::string file = std::string("Z:\\tmp\\tb_quit_both.dat");
+    Run({[&] {
+        ChangeSomething();
+        SendMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
+        ui.files = {file};
+        SendMessageA(window.Handle(), WM_COMMAND, ID_FILE_SAVE, 0);
+        window.ShowFactorySettings();
+        ui.messages.clear();
+        ui.answers = {IDNO, IDCANCEL};
+        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        EXPECT_TRUE(IsWindowVisible(window.Handle()));
+        ASSERT_EQ(2u, ui.messages.size());
+        EXPECT_EQ(kExitSendQuestion, ui.messages[0].text);
+        EXPECT_EQ(kExitSaveQuestion, ui.messages[1].text);
+        ui.messages.clear();
+        ui.answers = {IDCANCEL};
+        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        EXPECT_EQ(1u, ui.messages.size());
+        EXPECT_TRUE(IsWindowVisible(window.Handle()));
+    }});
+    DeleteFileA(file.c_str());
+}
+
+TEST_F(PrinterCommandsTest, YesToSaveThenACancelledFileDialogStillEnds) {
+    INT_PTR result = Run({[&] {
+        ChangeSomething();
+        ui.answers = {IDNO, IDYES};
+        ui.files = {""}; // the file dialog is cancelled
+        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+    }});
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(2u, ui.messages.size());
+}
+
+TEST_F(PrinterCommandsTest, YesToSendWithACentringValueOutOfRangeKeepsRunning) {
+    std::string jobs = wintest::JobsFile();
+    DeleteFileA(jobs.c_str());
+    Run({[&] {
+        window.SelectPage(1);
+        Type(1, 1061, "5");
+        window.SelectPage(0);
+        ui.answers = {IDYES};
+        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        EXPECT_TRUE(IsWindowVisible(window.Handle()));
+        EXPECT_EQ(1, window.CurrentPage());
+        EXPECT_EQ("10", Text(1, 1061));
+    }});
+    ASSERT_EQ(2u, ui.messages.size());
+    EXPECT_EQ(kExitSendQuestion, ui.messages[0].text);
+    EXPECT_EQ(kCentringRangeMessage, ui.messages[1].text);
+    EXPECT_TRUE(wintest::FileBytes(jobs).empty());
+}
