@@ -145,10 +145,17 @@ std::vector<PrinterRow> ListUsablePrinters(WindowsFamily family) {
     return ListModelPrinters(source, family);
 }
 
+namespace {
+SpoolerFactory spoolerFactory;
+} // namespace
+
+void SetSpoolerFactory(SpoolerFactory factory) { spoolerFactory = std::move(factory); }
+
 SendResult SendRawJob(const std::string& printerName, const unsigned char* data, std::size_t size,
                       WindowsFamily family) {
-    Win32Spooler spooler;
-    return RunRawJob(spooler, family, printerName, data, size);
+    std::unique_ptr<Spooler> spooler =
+        spoolerFactory ? spoolerFactory() : std::make_unique<Win32Spooler>();
+    return RunRawJob(*spooler, family, printerName, data, size);
 }
 
 } // namespace printer

@@ -2,6 +2,8 @@
 // The Windows spooler behind the portable printer rules: the family of the running
 // system, the list of usable printers of the model, and the raw send.
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,12 @@ public:
 
 // The usable printers of the model, listed as `family` does.
 std::vector<PrinterRow> ListUsablePrinters(WindowsFamily family);
+
+using SpoolerFactory = std::function<std::unique_ptr<Spooler>()>;
+
+// Replaces the spooler of every later send (tests plug in one that refuses); an empty
+// factory restores the Windows spooler.
+void SetSpoolerFactory(SpoolerFactory factory);
 
 // Sends `size` bytes to `printerName` as one raw job "Tuneboard Status Write", opening
 // the printer as `family` does.

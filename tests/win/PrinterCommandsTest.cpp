@@ -3,6 +3,7 @@
 #include "app/Texts.h"
 #include "framework/System.h"
 #include "printer/ReplyDecoder.h"
+#include "printer/win32/Spooler.h"
 #include "pages/PageTexts.h"
 #include "settings/FactoryBlock.h"
 #include "tests/win/MainWindowFixture.h"
@@ -224,4 +225,90 @@ TEST_F(PrinterCommandsTest, YesToSendWithACentringValueOutOfRangeKeepsRunning) {
     EXPECT_EQ(kExitSendQuestion, ui.messages[0].text);
     EXPECT_EQ(kCentringRangeMessage, ui.messages[1].text);
     EXPECT_TRUE(wintest::FileBytes(jobs).empty());
+}
+
+namespace {
+
+// A spooler on which no printer opens.
+class RefusingSpooler : public printer::Spooler {
+public:
+    bool Open(const std::string&, bool) override { return false; }
+    bool ReadStatus(std::uint32_t&) override { return false; }
+    bool BeginDocument(const char*) override { return false; }
+    void Reset() override {}
+    std::size_t Write(const unsigned char*, std::size_t) override { return 0; }
+    void EndDocument() override {}
+    void Close() override {}
+};
+
+HWND PrinterDialog() { return FindWindowA("#32770", "プリンタの選択"); }
+
+} // namespace
+
+TEST_F(PrinterCommandsTest, GreyedCommandsIgnoreTheirKeys) {
+    int opens = 0;
+    Run({[&] {
+             opens = port.opens;
+             SetForegroundWindow(window.Handle());
+             SetFocus(window.TabControl());
+             wintest::PressKey('C', true); // one printer: nothing to choose
+             if (Nt()) wintest::PressKey('R', true);
+         },
+         [&] {
+             EXPECT_EQ(nullptr, PrinterDialog());
+             EXPECT_EQ(opens, port.opens);
+         }});
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(PrinterCommandsTest, AFailingSendInAPrinterChangeNestsOneMoreChoice) {
+    printer::SetSpoolerFactory([] { return std::make_unique<RefusingSpooler>(); });
+    std::string printerBefore;
+    Run({[&] {
+             ChangeSomething();
+             printerBefore = window.PrinterName();
+             // Send: Yes (fails: message, then a nested choice asking anew: No, No).
+             ui.answers = {IDYES, IDOK, IDNO, IDNO};
+             PostMessageA(window.Handle(), WM_COMMAND, ID_CHOOSE_PRINTER, 0);
+         },
+         [&] {
+             ASSERT_NE(nullptr, PrinterDialog()); // the nested run's dialog
+             ASSERT_EQ(4u, ui.messages.size());
+             EXPECT_EQ(kChangePrinterSendQuestion, ui.messages[0].text);
+             EXPECT_EQ(kPrinterUnusable, ui.messages[1].text);
+             EXPECT_EQ(kChangePrinterSendQuestion, ui.messages[2].text);
+             EXPECT_EQ(kChangePrinterSaveQuestion, ui.messages[3].text);
+             ui.answers = {IDNO}; // the outer run's save question
+             PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0);
+         },
+         [&] {
+             ASSERT_NE(nullptr, PrinterDialog()); // the outer run's own dialog
+             ASSERT_EQ(5u, ui.messages.size());
+             EXPECT_EQ(kChangePrinterSaveQuestion, ui.messages[4].text);
+             PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0);
+         },
+         [&] {
+             EXPECT_EQ(nullptr, PrinterDialog());
+             EXPECT_EQ(printerBefore, window.PrinterName()); // a cancel keeps the printer
+             EXPECT_TRUE(IsWindowVisible(window.Handle()));
+         }});
+    printer::SetSpoolerFactory({});
+}
+
+TEST_F(PrinterCommandsTest, AFailedSendKeepsTheSnapshotAndOffersTheChoice) {
+    printer::SetSpoolerFactory([] { return std::make_unique<RefusingSpooler>(); });
+    Run({[&] {
+             ChangeSomething();
+             PostMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
+         },
+         [&] {
+             ASSERT_NE(nullptr, PrinterDialog());
+             EXPECT_TRUE(window.PrinterSnapshot() == settings::FactoryBlock);
+             EXPECT_TRUE(window.SendPending());
+             PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0);
+         }});
+    printer::SetSpoolerFactory({});
+    ASSERT_LE(1u, ui.messages.size());
+    EXPECT_EQ(kPrinterUnusable, ui.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), Icon(ui.messages[0]));
 }
