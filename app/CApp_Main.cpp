@@ -13,7 +13,9 @@ int CApp_Main::Run() {
     return 0;
 }
 
-std::string CApp_Main::ApplicationName() { return path::FileTitle(framework::ModulePath()); }
+std::string CApp_Main::ApplicationName() {
+    return path::FileTitle(framework::ModulePath());
+}
 
 bool CApp_Main::ActivateRunningCopy(const std::string& name) {
     HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());

@@ -36,8 +36,8 @@ struct ToolbarEntry {
     bool separatorAfter;
 };
 const ToolbarEntry kToolbarButtons[] = {
-    {ID_TB_LOAD, false}, {ID_TB_SAVE, true},     {ID_TB_RECEIVE, false},
-    {ID_TB_SEND, true},  {ID_TB_FACTORY, true},  {ID_TB_PRINTER, false},
+    {ID_TB_LOAD, false}, {ID_TB_SAVE, true},    {ID_TB_RECEIVE, false},
+    {ID_TB_SEND, true},  {ID_TB_FACTORY, true}, {ID_TB_PRINTER, false},
 };
 const int kToolbarImageCount = 6;
 
@@ -50,7 +50,9 @@ void InsertToolbarItem(HWND toolbar, int position, int image, int command, BYTE 
     SendMessageA(toolbar, TB_INSERTBUTTONA, position, reinterpret_cast<LPARAM>(&button));
 }
 
-HINSTANCE Module() { return GetModuleHandleA(nullptr); }
+HINSTANCE Module() {
+    return GetModuleHandleA(nullptr);
+}
 
 } // namespace
 
@@ -84,8 +86,8 @@ void CDlg_Main::LocateHelpFile() {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
-    HelpChoice choice = ChooseHelpFile(version.dwPlatformId, version.dwMajorVersion,
-                                       version.dwMinorVersion);
+    HelpChoice choice =
+        ChooseHelpFile(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
     useHtmlHelp = choice.useHtmlHelp;
     bool fits = cp932::CopyBounded(helpPath, sizeof helpPath,
                                    path::FolderOf(framework::ModulePath()) + choice.fileName);
@@ -99,11 +101,10 @@ void CDlg_Main::LocateHelpFile() {
 }
 
 void CDlg_Main::CreateToolbar() {
-    toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
-                              WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS |
-                                  CCS_ADJUSTABLE | CCS_TOP,
-                              0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(IDC_TOOLBAR),
-                              Module(), nullptr);
+    toolbar = CreateWindowExA(
+        0, TOOLBARCLASSNAMEA, nullptr,
+        WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE | CCS_TOP, 0, 0, 0, 0,
+        Handle(), reinterpret_cast<HMENU>(IDC_TOOLBAR), Module(), nullptr);
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     TBADDBITMAP images = {Module(), IDB_TOOLBAR};
     SendMessageA(toolbar, TB_ADDBITMAP, kToolbarImageCount, reinterpret_cast<LPARAM>(&images));
@@ -118,9 +119,9 @@ void CDlg_Main::CreateToolbar() {
 }
 
 void CDlg_Main::CreateStatusBar() {
-    statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM,
-                                0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(IDC_STATUSBAR),
-                                Module(), nullptr);
+    statusBar =
+        CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | WS_VISIBLE | CCS_BOTTOM, 0, 0, 0,
+                        0, Handle(), reinterpret_cast<HMENU>(IDC_STATUSBAR), Module(), nullptr);
     RECT bar;
     GetClientRect(statusBar, &bar);
     int parts[2] = {(bar.right - bar.left) / 5 * 3, -1};
@@ -149,7 +150,9 @@ void CDlg_Main::CreateTabsAndPages() {
     }
 }
 
-HWND CDlg_Main::TabControl() const { return Item(IDC_TAB); }
+HWND CDlg_Main::TabControl() const {
+    return Item(IDC_TAB);
+}
 
 int CDlg_Main::CurrentPage() const {
     return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0));
@@ -172,18 +175,21 @@ void CDlg_Main::SelectPage(int index) {
 void CDlg_Main::ShowCurrentPage() {
     int current = CurrentPage();
     if (current < 0 || current >= kPageCount) return;
-    for (int index = 0; index < kPageCount; ++index) ShowWindow(Page(index).Handle(), SW_HIDE);
+    for (int index = 0; index < kPageCount; ++index)
+        ShowWindow(Page(index).Handle(), SW_HIDE);
     HWND shown = Page(current).Handle();
     ShowWindow(shown, SW_SHOW);
     if (GetFocus() != TabControl()) SetFocus(shown);
 }
 
 void CDlg_Main::PackBlock(settings::SettingsBlock& block) {
-    for (int index = 0; index < kPageCount; ++index) Page(index).StoreToBlock(block);
+    for (int index = 0; index < kPageCount; ++index)
+        Page(index).StoreToBlock(block);
 }
 
 void CDlg_Main::UnpackBlock(settings::SettingsBlock& block) {
-    for (int index = 0; index < kPageCount; ++index) Page(index).LoadFromBlock(block);
+    for (int index = 0; index < kPageCount; ++index)
+        Page(index).LoadFromBlock(block);
 }
 
 bool CDlg_Main::OnNotify(NMHDR* header, LRESULT& result) {

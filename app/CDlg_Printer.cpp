@@ -15,12 +15,15 @@ const int kConnectionColumnWidth = 90;
 
 CDlg_Printer::CDlg_Printer() : Dialog(IDD_PRINTER) {}
 
-HWND CDlg_Printer::List() const { return Item(IDC_PRINTER_LIST); }
+HWND CDlg_Printer::List() const {
+    return Item(IDC_PRINTER_LIST);
+}
 
 BOOL CDlg_Printer::OnInitDialog() {
     CreateColumns();
     rows = printer::ListUsablePrinters(printer::CurrentFamily());
-    for (const printer::PrinterRow& row : rows) AddRow(row);
+    for (const printer::PrinterRow& row : rows)
+        AddRow(row);
     printerCount = static_cast<unsigned>(rows.size());
     if (printerCount == 0) {
         Refuse(kNoUsablePrinter, true);
@@ -65,7 +68,8 @@ void CDlg_Printer::AddRow(const printer::PrinterRow& row) {
     item.pszText = const_cast<char*>(row.name.c_str());
     // The sorted list decides the position; the index it returns is the row itself,
     // even where another printer's name differs only in letter case.
-    int index = static_cast<int>(SendMessageA(List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    int index =
+        static_cast<int>(SendMessageA(List(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     if (index < 0) return;
     LVITEMA cell = {};
     cell.iSubItem = 1;

@@ -9,17 +9,28 @@
 #include <commctrl.h>
 
 const CDlg_Main::Command CDlg_Main::kCommands[] = {
-    {ID_PAGE_SELECT, &CDlg_Main::SelectPage0}, {ID_PAGE_PARAM, &CDlg_Main::SelectPage1},
-    {ID_PAGE_MSW1, &CDlg_Main::SelectPage2},   {ID_PAGE_MSW2, &CDlg_Main::SelectPage3},
-    {ID_PAGE_MSW3, &CDlg_Main::SelectPage4},   {ID_PAGE_MSW4, &CDlg_Main::SelectPage5},
-    {ID_DATA_CHECK, &CDlg_Main::UpdateSendCommand}, {ID_EXIT, &CDlg_Main::ConfirmExit},
-    {ID_FACTORY, &CDlg_Main::ShowFactorySettings},  {ID_TB_FACTORY, &CDlg_Main::ShowFactorySettings},
-    {ID_FILE_LOAD, &CDlg_Main::LoadSettingsFile},   {ID_TB_LOAD, &CDlg_Main::LoadSettingsFile},
-    {ID_FILE_SAVE, &CDlg_Main::SaveSettingsFile},   {ID_TB_SAVE, &CDlg_Main::SaveSettingsFile},
-    {ID_SEND, &CDlg_Main::SendSettings},            {ID_TB_SEND, &CDlg_Main::SendSettings},
-    {ID_RECEIVE, &CDlg_Main::ReadBackCommand},      {ID_TB_RECEIVE, &CDlg_Main::ReadBackCommand},
-    {ID_CHOOSE_PRINTER, &CDlg_Main::ChoosePrinter}, {ID_TB_PRINTER, &CDlg_Main::ChoosePrinter},
-    {ID_HELP_CONTENTS, &CDlg_Main::ShowHelp},       {ID_ABOUT, &CDlg_Main::ShowAbout},
+    {ID_PAGE_SELECT, &CDlg_Main::SelectPage0},
+    {ID_PAGE_PARAM, &CDlg_Main::SelectPage1},
+    {ID_PAGE_MSW1, &CDlg_Main::SelectPage2},
+    {ID_PAGE_MSW2, &CDlg_Main::SelectPage3},
+    {ID_PAGE_MSW3, &CDlg_Main::SelectPage4},
+    {ID_PAGE_MSW4, &CDlg_Main::SelectPage5},
+    {ID_DATA_CHECK, &CDlg_Main::UpdateSendCommand},
+    {ID_EXIT, &CDlg_Main::ConfirmExit},
+    {ID_FACTORY, &CDlg_Main::ShowFactorySettings},
+    {ID_TB_FACTORY, &CDlg_Main::ShowFactorySettings},
+    {ID_FILE_LOAD, &CDlg_Main::LoadSettingsFile},
+    {ID_TB_LOAD, &CDlg_Main::LoadSettingsFile},
+    {ID_FILE_SAVE, &CDlg_Main::SaveSettingsFile},
+    {ID_TB_SAVE, &CDlg_Main::SaveSettingsFile},
+    {ID_SEND, &CDlg_Main::SendSettings},
+    {ID_TB_SEND, &CDlg_Main::SendSettings},
+    {ID_RECEIVE, &CDlg_Main::ReadBackCommand},
+    {ID_TB_RECEIVE, &CDlg_Main::ReadBackCommand},
+    {ID_CHOOSE_PRINTER, &CDlg_Main::ChoosePrinter},
+    {ID_TB_PRINTER, &CDlg_Main::ChoosePrinter},
+    {ID_HELP_CONTENTS, &CDlg_Main::ShowHelp},
+    {ID_ABOUT, &CDlg_Main::ShowAbout},
 };
 
 bool CDlg_Main::OnCommand(int id, int code, HWND control) {
@@ -40,7 +51,9 @@ void CDlg_Main::UpdateSendCommand() {
     EnableSendCommand(sendPending || workingBlock != printerSnapshot);
 }
 
-void CDlg_Main::EnableSendCommand(bool enabled) { EnableCommand(ID_SEND, ID_TB_SEND, enabled); }
+void CDlg_Main::EnableSendCommand(bool enabled) {
+    EnableCommand(ID_SEND, ID_TB_SEND, enabled);
+}
 
 void CDlg_Main::EnableCommand(int menuId, int buttonId, bool enabled) {
     EnableMenuItem(GetMenu(Handle()), menuId, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
@@ -82,4 +95,3 @@ bool CDlg_Main::Offer(const char* question, void (CDlg_Main::*keep)()) {
 void CDlg_Main::ConfirmExit() {
     if (OfferToKeepChanges(kExitSendQuestion, kExitSaveQuestion)) End(IDOK);
 }
-

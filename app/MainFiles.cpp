@@ -92,7 +92,8 @@ void CDlg_Main::SaveSettingsFile() {
     if (file == INVALID_HANDLE_VALUE) {
         bool denied = framework::IsNtFamily() && GetLastError() == ERROR_ACCESS_DENIED;
         framework::Ui().MessageBox(Handle(), denied ? kFolderAccessDenied : kFileWriteFailed,
-                                   kMessageTitle, MB_OK | (denied ? MB_ICONEXCLAMATION : MB_ICONSTOP));
+                                   kMessageTitle,
+                                   MB_OK | (denied ? MB_ICONEXCLAMATION : MB_ICONSTOP));
         return;
     }
     auto content = settings::EncodeSettingsFile(workingBlock);

@@ -80,9 +80,9 @@ void CDlg_Main::SendSettings() {
         return;
     }
     PackBlock(workingBlock);
-    printer::SendResult result = printer::SendRawJob(printerName, workingBlock.bytes.data(),
-                                                     workingBlock.bytes.size(),
-                                                     printer::CurrentFamily());
+    printer::SendResult result =
+        printer::SendRawJob(printerName, workingBlock.bytes.data(), workingBlock.bytes.size(),
+                            printer::CurrentFamily());
     if (result != printer::SendResult::Sent) {
         framework::Ui().MessageBox(Handle(), kPrinterUnusable, kMessageTitle,
                                    MB_OK | MB_ICONEXCLAMATION);
@@ -101,7 +101,8 @@ bool CDlg_Main::ReadBackSettings() {
     printer::ReadBackResult result = printer::ReadBackFromPrinter();
     SetCursor(previous);
     if (result.outcome == printer::ReadBackOutcome::NotReady) {
-        framework::Ui().MessageBox(Handle(), kPrinterBusy, kMessageTitle, MB_OK | MB_ICONINFORMATION);
+        framework::Ui().MessageBox(Handle(), kPrinterBusy, kMessageTitle,
+                                   MB_OK | MB_ICONINFORMATION);
         return false;
     }
     ReportReadBack(result);
@@ -141,4 +142,6 @@ void CDlg_Main::ReportReadBack(const printer::ReadBackResult& result) {
     sendPending = false;
 }
 
-void CDlg_Main::ReadBackCommand() { ReadBackSettings(); }
+void CDlg_Main::ReadBackCommand() {
+    ReadBackSettings();
+}

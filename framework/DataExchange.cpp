@@ -19,7 +19,8 @@ std::string messageTitle;
 // The top-level window that owns the dialog's messages (a page's main window).
 HWND MessageOwner(HWND dialog) {
     HWND owner = dialog;
-    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD)) owner = GetParent(owner);
+    while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD))
+        owner = GetParent(owner);
     return owner;
 }
 
@@ -33,8 +34,12 @@ std::string ItemText(HWND list, int index) {
 
 } // namespace
 
-void SetMessageTitle(const char* title) { messageTitle = title; }
-const char* MessageTitle() { return messageTitle.c_str(); }
+void SetMessageTitle(const char* title) {
+    messageTitle = title;
+}
+const char* MessageTitle() {
+    return messageTitle.c_str();
+}
 
 void SetRadioIndex(HWND dialog, int firstId, int secondId, int index) {
     CheckDlgButton(dialog, firstId, index == 0 ? BST_CHECKED : BST_UNCHECKED);
@@ -51,7 +56,9 @@ void SetCheck(HWND dialog, int id, int checked) {
     CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-int GetCheck(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0; }
+int GetCheck(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0;
+}
 
 void SetListText(HWND dialog, int id, const std::string& text) {
     HWND list = GetDlgItem(dialog, id);
@@ -82,7 +89,9 @@ bool GetListText(HWND dialog, int id, std::size_t limit, std::string& text) {
     return true;
 }
 
-void SetInt(HWND dialog, int id, int value) { SetDlgItemInt(dialog, id, value, TRUE); }
+void SetInt(HWND dialog, int id, int value) {
+    SetDlgItemInt(dialog, id, value, TRUE);
+}
 
 std::string GetText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
@@ -111,7 +120,8 @@ bool GetInt(HWND dialog, int id, int min, int max, int& value) {
 }
 
 void FailControl(HWND dialog, int id, const std::string& message) {
-    Ui().MessageBox(MessageOwner(dialog), message.c_str(), MessageTitle(), MB_OK | MB_ICONEXCLAMATION);
+    Ui().MessageBox(MessageOwner(dialog), message.c_str(), MessageTitle(),
+                    MB_OK | MB_ICONEXCLAMATION);
     HWND control = GetDlgItem(dialog, id);
     SetFocus(control);
     char className[16] = {};

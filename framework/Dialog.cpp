@@ -75,9 +75,13 @@ bool Dialog::OnCommand(int id, int code, HWND control) {
     return control ? false : RouteToParent(id, code, control);
 }
 
-bool Dialog::OnNotify(NMHDR*, LRESULT&) { return false; }
+bool Dialog::OnNotify(NMHDR*, LRESULT&) {
+    return false;
+}
 
-bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
+    return false;
+}
 
 const ListItems* Dialog::InitialLists(std::size_t& count) const {
     count = 0;

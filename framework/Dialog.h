@@ -15,6 +15,11 @@ struct ListItems {
     std::size_t count;
 };
 
+// The list items of control `id` from an array of texts.
+template <class Texts> ListItems ListOf(int id, const Texts& texts) {
+    return {id, texts.data(), texts.size()};
+}
+
 class Dialog {
 public:
     explicit Dialog(UINT templateId, HINSTANCE module = nullptr);

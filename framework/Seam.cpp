@@ -9,9 +9,13 @@ int Seam::MessageBox(HWND owner, const char* text, const char* caption, UINT typ
     return MessageBoxA(owner, text, caption, type);
 }
 
-bool Seam::GetOpenFileName(OPENFILENAMEA* request) { return GetOpenFileNameA(request) != FALSE; }
+bool Seam::GetOpenFileName(OPENFILENAMEA* request) {
+    return GetOpenFileNameA(request) != FALSE;
+}
 
-bool Seam::GetSaveFileName(OPENFILENAMEA* request) { return GetSaveFileNameA(request) != FALSE; }
+bool Seam::GetSaveFileName(OPENFILENAMEA* request) {
+    return GetSaveFileNameA(request) != FALSE;
+}
 
 bool Seam::BrowseForFolder(HWND owner, const char* title, char* folder) {
     BROWSEINFOA info = {};
@@ -26,14 +30,18 @@ bool Seam::BrowseForFolder(HWND owner, const char* title, char* folder) {
     return ok;
 }
 
-void Seam::ExitProcess(UINT code) { ::ExitProcess(code); }
+void Seam::ExitProcess(UINT code) {
+    ::ExitProcess(code);
+}
 
 namespace {
 Seam systemSeam;
 Seam* current = &systemSeam;
 } // namespace
 
-Seam& Ui() { return *current; }
+Seam& Ui() {
+    return *current;
+}
 
 Seam* SetUi(Seam* seam) {
     Seam* previous = current;

@@ -9,7 +9,9 @@ DWORD PlatformId() {
     return version.dwPlatformId;
 }
 
-bool IsNtFamily() { return PlatformId() == VER_PLATFORM_WIN32_NT; }
+bool IsNtFamily() {
+    return PlatformId() == VER_PLATFORM_WIN32_NT;
+}
 
 std::string ModulePath() {
     char path[MAX_PATH] = {};

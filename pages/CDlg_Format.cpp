@@ -17,21 +17,27 @@ using settings::LoadPath;
 
 namespace {
 
-const int kMarginControls[] = {IDC_FORMAT_LEFT_LABEL,  IDC_FORMAT_LEFT,  IDC_FORMAT_SPIN_LEFT,
-                               IDC_FORMAT_LEFT_UNIT,   IDC_FORMAT_RIGHT_LABEL, IDC_FORMAT_RIGHT,
-                               IDC_FORMAT_SPIN_RIGHT,  IDC_FORMAT_RIGHT_UNIT};
+const int kMarginControls[] = {IDC_FORMAT_LEFT_LABEL, IDC_FORMAT_LEFT,        IDC_FORMAT_SPIN_LEFT,
+                               IDC_FORMAT_LEFT_UNIT,  IDC_FORMAT_RIGHT_LABEL, IDC_FORMAT_RIGHT,
+                               IDC_FORMAT_SPIN_RIGHT, IDC_FORMAT_RIGHT_UNIT};
 
 // What each number edit holds, for moving values between fields and controls.
 enum class Holds { LoadPosition, PaperLength, LeftMargin, RightMargin, FrontAdjust, CutAdjust };
 
 int& FieldOf(FormatFields& fields, Holds holds, LoadPath path) {
     switch (holds) {
-    case Holds::LoadPosition: return fields.loadPosition[path];
-    case Holds::PaperLength: return fields.paperLength;
-    case Holds::LeftMargin: return fields.leftMargin;
-    case Holds::RightMargin: return fields.rightMargin;
-    case Holds::FrontAdjust: return fields.frontTractorAdjust;
-    default: return fields.cutSheetAdjust;
+    case Holds::LoadPosition:
+        return fields.loadPosition[path];
+    case Holds::PaperLength:
+        return fields.paperLength;
+    case Holds::LeftMargin:
+        return fields.leftMargin;
+    case Holds::RightMargin:
+        return fields.rightMargin;
+    case Holds::FrontAdjust:
+        return fields.frontTractorAdjust;
+    default:
+        return fields.cutSheetAdjust;
     }
 }
 
@@ -58,8 +64,8 @@ const CDlg_Format::NumberEdit CDlg_Format::kEdits[] = {
      settings::kSheetGuide, EditRule::FormatLoadPosition, true},
     {IDC_FORMAT_EDIT_FEEDER, IDC_FORMAT_SPIN_FEEDER, IDC_FORMAT_SLIDER_FEEDER, Holds::LoadPosition,
      settings::kSheetFeeder, EditRule::FormatLoadPosition, true},
-    {IDC_FORMAT_EDIT_POSTCARD, IDC_FORMAT_SPIN_POSTCARD, IDC_FORMAT_SLIDER_POSTCARD, Holds::LoadPosition,
-     settings::kPostcard, EditRule::FormatLoadPosition, true},
+    {IDC_FORMAT_EDIT_POSTCARD, IDC_FORMAT_SPIN_POSTCARD, IDC_FORMAT_SLIDER_POSTCARD,
+     Holds::LoadPosition, settings::kPostcard, EditRule::FormatLoadPosition, true},
     {IDC_FORMAT_LENGTH, IDC_FORMAT_SPIN_LENGTH, 0, Holds::PaperLength, settings::kFrontTractor,
      EditRule::FormatPaperLength, true},
     {IDC_FORMAT_LEFT, IDC_FORMAT_SPIN_LEFT, 0, Holds::LeftMargin, settings::kFrontTractor,
@@ -76,14 +82,18 @@ CDlg_Format::CDlg_Format(settings::ShortRecord& shortRecord,
                          std::array<settings::LongRecord, settings::kFormatCount - 1>& longRecords)
     : Dialog(IDD_FORMAT), shortRecord(shortRecord), longRecords(longRecords) {}
 
-void CDlg_Format::ReadShortRecord() { fields = settings::ParseShortRecord(shortRecord); }
+void CDlg_Format::ReadShortRecord() {
+    fields = settings::ParseShortRecord(shortRecord);
+}
 
 void CDlg_Format::ReadLongRecord(int formatNumber) {
     if (formatNumber < 1 || formatNumber >= static_cast<int>(settings::kFormatCount)) return;
     fields = settings::ParseLongRecord(longRecords[formatNumber - 1]);
 }
 
-int CDlg_Format::FormatNumber() const { return settings::IndexOf(settings::kFormatList, formatName); }
+int CDlg_Format::FormatNumber() const {
+    return settings::IndexOf(settings::kFormatList, formatName);
+}
 
 BOOL CDlg_Format::OnInitDialog() {
     ToControls();
@@ -91,7 +101,8 @@ BOOL CDlg_Format::OnInitDialog() {
     std::snprintf(title, sizeof title, kFormatDialogTitle, formatName.c_str());
     SetWindowTextA(Handle(), title);
     bool margins = FormatNumber() != 0;
-    for (int id : kMarginControls) EnableWindow(Item(id), margins ? TRUE : FALSE);
+    for (int id : kMarginControls)
+        EnableWindow(Item(id), margins ? TRUE : FALSE);
     SetUpRanges();
     return TRUE;
 }
@@ -133,8 +144,8 @@ void CDlg_Format::OnSliderScroll() {
 
 void CDlg_Format::OnEditChange(const NumberEdit& edit) {
     HWND control = Item(edit.edit);
-    settings::EditCheck check =
-        settings::CheckEdit(edit.rule, framework::GetText(Handle(), edit.edit), GetFocus() == control);
+    settings::EditCheck check = settings::CheckEdit(
+        edit.rule, framework::GetText(Handle(), edit.edit), GetFocus() == control);
     if (check.lengthCut) SetWindowTextA(control, check.lengthCut->c_str());
     if (check.correction) SetWindowTextA(control, check.correction->c_str());
     if (edit.slider) {

@@ -2,4 +2,6 @@
 
 #include "resources/Tbk42Ids.h"
 
-void CPage::RaiseDataCheck() { SendMessageA(Handle(), WM_COMMAND, ID_DATA_CHECK, 0); }
+void CPage::RaiseDataCheck() {
+    SendMessageA(Handle(), WM_COMMAND, ID_DATA_CHECK, 0);
+}

@@ -28,7 +28,7 @@ bool CPage_MSW::StoreToBlock(settings::SettingsBlock& block) {
 
 const framework::ListItems* CPage_MSW::InitialLists(std::size_t& count) const {
     static const framework::ListItems countryList[] = {
-        {settings::kCountryListId, settings::kCountryList.data(), settings::kCountryList.size()}};
+        framework::ListOf(settings::kCountryListId, settings::kCountryList)};
     count = mswNumber == 1 ? 1 : 0;
     return countryList;
 }
@@ -40,7 +40,8 @@ void CPage_MSW::ToControls() {
         for (std::size_t i = 0; i < controls.size(); ++i) {
             const settings::SwitchControl& control = controls[i];
             if (control.kind == SwitchKind::Radio) {
-                framework::SetRadioIndex(page, control.firstId, control.secondId, values.switches[i]);
+                framework::SetRadioIndex(page, control.firstId, control.secondId,
+                                         values.switches[i]);
             } else if (control.kind == SwitchKind::Check) {
                 framework::SetCheck(page, control.firstId, values.switches[i]);
             }

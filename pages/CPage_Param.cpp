@@ -15,10 +15,12 @@ using settings::ParamPageValues;
 
 // The controls whose every notification raises the data-check command; the edits
 // raise it from their change handlers instead.
-const int kNotifyingControls[] = {IDC_PARAM_POSTCARD_ON, IDC_PARAM_FONT1,          IDC_PARAM_FONT2,
-                                  IDC_PARAM_POSTCARD_OFF, IDC_PARAM_KANJI,         IDC_PARAM_LF_SHEET_GUIDE,
-                                  IDC_PARAM_AUTO_RETURN, IDC_PARAM_LF_SHEET_FEEDER, IDC_PARAM_LF_FRONT,
-                                  IDC_PARAM_LF_REAR,     IDC_PARAM_AGA};
+const int kNotifyingControls[] = {IDC_PARAM_POSTCARD_ON, IDC_PARAM_FONT1,
+                                  IDC_PARAM_FONT2,       IDC_PARAM_POSTCARD_OFF,
+                                  IDC_PARAM_KANJI,       IDC_PARAM_LF_SHEET_GUIDE,
+                                  IDC_PARAM_AUTO_RETURN, IDC_PARAM_LF_SHEET_FEEDER,
+                                  IDC_PARAM_LF_FRONT,    IDC_PARAM_LF_REAR,
+                                  IDC_PARAM_AGA};
 
 struct SpinRange {
     int id;
@@ -31,10 +33,6 @@ const SpinRange kSpinRanges[] = {
     {IDC_PARAM_SPIN_REAR, settings::kRearCentringMin, settings::kRearCentringMax},
     {IDC_PARAM_SPIN_FEED_TIME, settings::kFeedTimeMin, settings::kFeedTimeMax},
 };
-
-template <std::size_t N> framework::ListItems List(int id, const settings::TextList<N>& items) {
-    return {id, items.data(), items.size()};
-}
 
 } // namespace
 
@@ -60,15 +58,15 @@ CPage_Param::CPage_Param() : CPage(IDD_PAGE_PARAM) {}
 
 const framework::ListItems* CPage_Param::InitialLists(std::size_t& count) const {
     static const framework::ListItems lists[] = {
-        List(IDC_PARAM_FONT1, settings::kFontList),
-        List(IDC_PARAM_FONT2, settings::kFontList),
-        List(IDC_PARAM_KANJI, settings::kKanjiList),
-        List(IDC_PARAM_AUTO_RETURN, settings::kAutoReturnList),
-        List(IDC_PARAM_AGA, settings::kAgaList),
-        List(IDC_PARAM_LF_SHEET_GUIDE, settings::kLfPitchList),
-        List(IDC_PARAM_LF_SHEET_FEEDER, settings::kLfPitchList),
-        List(IDC_PARAM_LF_FRONT, settings::kLfPitchList),
-        List(IDC_PARAM_LF_REAR, settings::kLfPitchList),
+        framework::ListOf(IDC_PARAM_FONT1, settings::kFontList),
+        framework::ListOf(IDC_PARAM_FONT2, settings::kFontList),
+        framework::ListOf(IDC_PARAM_KANJI, settings::kKanjiList),
+        framework::ListOf(IDC_PARAM_AUTO_RETURN, settings::kAutoReturnList),
+        framework::ListOf(IDC_PARAM_AGA, settings::kAgaList),
+        framework::ListOf(IDC_PARAM_LF_SHEET_GUIDE, settings::kLfPitchList),
+        framework::ListOf(IDC_PARAM_LF_SHEET_FEEDER, settings::kLfPitchList),
+        framework::ListOf(IDC_PARAM_LF_FRONT, settings::kLfPitchList),
+        framework::ListOf(IDC_PARAM_LF_REAR, settings::kLfPitchList),
     };
     count = sizeof lists / sizeof lists[0];
     return lists;
@@ -83,7 +81,8 @@ BOOL CPage_Param::OnInitDialog() {
 }
 
 void CPage_Param::LoadFromBlock(settings::SettingsBlock& block) {
-    for (bool& flag : outOfRange) flag = false;
+    for (bool& flag : outOfRange)
+        flag = false;
     settings::LoadParamPage(block, values);
     ToControls();
 }
@@ -125,16 +124,18 @@ bool CPage_Param::FromControls() {
            framework::GetListText(page, IDC_PARAM_KANJI, list, values.kanjiTable) &&
            framework::GetInt(page, IDC_PARAM_CENTRING_FRONT, values.centringFrontTractor) &&
            framework::GetInt(page, IDC_PARAM_CENTRING_CUT, values.centringCutSheet) &&
-           ((values.postcardMode = framework::GetRadioIndex(page, IDC_PARAM_POSTCARD_OFF,
-                                                            IDC_PARAM_POSTCARD_ON)),
+           ((values.postcardMode =
+                 framework::GetRadioIndex(page, IDC_PARAM_POSTCARD_OFF, IDC_PARAM_POSTCARD_ON)),
             true) &&
            framework::GetInt(page, IDC_PARAM_CENTRING_REAR, values.centringRearTractor) &&
            framework::GetInt(page, IDC_PARAM_FEED_TIME, settings::kFeedTimeMin,
                              settings::kFeedTimeMax, values.sheetGuideFeedTime) &&
            framework::GetListText(page, IDC_PARAM_AUTO_RETURN, list, values.autoReturnTime) &&
            framework::GetListText(page, IDC_PARAM_AGA, list, values.agaRetryTime) &&
-           framework::GetListText(page, IDC_PARAM_LF_SHEET_GUIDE, pitch, values.lfPitchSheetGuide) &&
-           framework::GetListText(page, IDC_PARAM_LF_SHEET_FEEDER, pitch, values.lfPitchSheetFeeder) &&
+           framework::GetListText(page, IDC_PARAM_LF_SHEET_GUIDE, pitch,
+                                  values.lfPitchSheetGuide) &&
+           framework::GetListText(page, IDC_PARAM_LF_SHEET_FEEDER, pitch,
+                                  values.lfPitchSheetFeeder) &&
            framework::GetListText(page, IDC_PARAM_LF_FRONT, pitch, values.lfPitchFrontTractor) &&
            framework::GetListText(page, IDC_PARAM_LF_REAR, pitch, values.lfPitchRearTractor);
 }
@@ -157,8 +158,8 @@ void CPage_Param::CheckCentringRange() {
 
 void CPage_Param::OnEditChange(const CheckedEdit& edit) {
     HWND control = Item(edit.id);
-    settings::EditCheck check =
-        settings::CheckEdit(edit.rule, framework::GetText(Handle(), edit.id), GetFocus() == control);
+    settings::EditCheck check = settings::CheckEdit(
+        edit.rule, framework::GetText(Handle(), edit.id), GetFocus() == control);
     if (edit.flag >= 0 && check.clearsFlag) outOfRange[edit.flag] = false;
     if (check.lengthCut) SetWindowTextA(control, check.lengthCut->c_str());
     if (edit.flag >= 0 && check.setsFlag) outOfRange[edit.flag] = true;
@@ -174,10 +175,6 @@ bool CPage_Param::OnCommand(int id, int code, HWND control) {
             return true;
         }
     }
-    if (control) {
-        for (int notifying : kNotifyingControls) {
-            if (id == notifying) RaiseDataCheck();
-        }
-    }
+    RaiseDataCheckFor(id, control, kNotifyingControls);
     return CPage::OnCommand(id, code, control);
 }

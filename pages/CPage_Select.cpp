@@ -16,10 +16,6 @@ const int kNotifyingControls[] = {IDC_SELECT_QUIET_ON, IDC_SELECT_GOTHIC,    IDC
                                   IDC_SELECT_MINCHO,   IDC_SELECT_THICKNESS, IDC_SELECT_PRESSURE,
                                   IDC_SELECT_POSITION, IDC_SELECT_REDUCTION, IDC_SELECT_COPY_POWER};
 
-template <std::size_t N> framework::ListItems List(int id, const settings::TextList<N>& items) {
-    return {id, items.data(), items.size()};
-}
-
 } // namespace
 
 CPage_Select::CPage_Select()
@@ -27,12 +23,12 @@ CPage_Select::CPage_Select()
 
 const framework::ListItems* CPage_Select::InitialLists(std::size_t& count) const {
     static const framework::ListItems lists[] = {
-        List(IDC_SELECT_PRESSURE, settings::kPrintPressureList),
-        List(IDC_SELECT_POSITION, settings::kPrintPositionList),
-        List(IDC_SELECT_THICKNESS, settings::kPaperThicknessList),
-        List(IDC_SELECT_REDUCTION, settings::kReductionList),
-        List(IDC_SELECT_FORMAT, settings::kFormatList),
-        List(IDC_SELECT_COPY_POWER, settings::kCopyPowerList),
+        framework::ListOf(IDC_SELECT_PRESSURE, settings::kPrintPressureList),
+        framework::ListOf(IDC_SELECT_POSITION, settings::kPrintPositionList),
+        framework::ListOf(IDC_SELECT_THICKNESS, settings::kPaperThicknessList),
+        framework::ListOf(IDC_SELECT_REDUCTION, settings::kReductionList),
+        framework::ListOf(IDC_SELECT_FORMAT, settings::kFormatList),
+        framework::ListOf(IDC_SELECT_COPY_POWER, settings::kCopyPowerList),
     };
     count = sizeof lists / sizeof lists[0];
     return lists;
@@ -75,7 +71,8 @@ void CPage_Select::ToControls() {
         framework::SetListText(page, IDC_SELECT_POSITION, values.printPosition);
         framework::SetListText(page, IDC_SELECT_THICKNESS, values.paperThickness);
         framework::SetListText(page, IDC_SELECT_REDUCTION, values.reduction);
-        framework::SetRadioIndex(page, IDC_SELECT_QUIET_OFF, IDC_SELECT_QUIET_ON, values.quietPrint);
+        framework::SetRadioIndex(page, IDC_SELECT_QUIET_OFF, IDC_SELECT_QUIET_ON,
+                                 values.quietPrint);
         framework::SetRadioIndex(page, IDC_SELECT_MINCHO, IDC_SELECT_GOTHIC, values.typeface);
         framework::SetListText(page, IDC_SELECT_FORMAT, values.currentFormat);
         framework::SetListText(page, IDC_SELECT_COPY_POWER, values.copyPower);
@@ -109,10 +106,6 @@ bool CPage_Select::OnCommand(int id, int code, HWND control) {
         OpenFormatDialog();
         return true;
     }
-    if (control) {
-        for (int notifying : kNotifyingControls) {
-            if (id == notifying) RaiseDataCheck();
-        }
-    }
+    RaiseDataCheckFor(id, control, kNotifyingControls);
     return CPage::OnCommand(id, code, control);
 }

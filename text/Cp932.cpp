@@ -4,7 +4,9 @@
 
 namespace cp932 {
 
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 std::size_t FitLength(const std::string& text, std::size_t maxBytes) {
     std::size_t pos = 0;

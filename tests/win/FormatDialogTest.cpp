@@ -20,7 +20,9 @@ protected:
         SetFocus(Control(id));
         SendMessageA(Control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
     }
-    int Stop(int slider) { return static_cast<int>(SendMessageA(Control(slider), TBM_GETPOS, 0, 0)); }
+    int Stop(int slider) {
+        return static_cast<int>(SendMessageA(Control(slider), TBM_GETPOS, 0, 0));
+    }
     void DragSlider(int slider, int stop) {
         SetFocus(Control(slider));
         SendMessageA(Control(slider), TBM_SETPOS, TRUE, stop);
@@ -110,9 +112,7 @@ TEST_F(FormatDialogTest, MarginsInTheWrongOrderAreCorrectedBeforeOk) {
              Type(IDC_FORMAT_LEFT, "135");
              Type(IDC_FORMAT_RIGHT, "100");
          },
-         Press(IDOK),
-         [&] { EXPECT_EQ("136", Text(IDC_FORMAT_RIGHT)); },
-         Press(IDOK),
+         Press(IDOK), [&] { EXPECT_EQ("136", Text(IDC_FORMAT_RIGHT)); }, Press(IDOK),
          [&] {
              EXPECT_FALSE(IsWindow(Dialog()));
              checksAfterOk = window.dataChecks;

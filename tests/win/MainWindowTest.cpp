@@ -40,8 +40,8 @@ TEST_F(MainWindowTest, ToolbarHasTenPositionsWithTipsFromTheStringTable) {
     Run({[&] {
         HWND toolbar = window.Toolbar();
         ASSERT_EQ(10, SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
-        const int commands[10] = {0, ID_TB_LOAD, ID_TB_SAVE, 0, ID_TB_RECEIVE, ID_TB_SEND,
-                                  0, ID_TB_FACTORY, 0, ID_TB_PRINTER};
+        const int commands[10] = {0,          ID_TB_LOAD, ID_TB_SAVE,    0, ID_TB_RECEIVE,
+                                  ID_TB_SEND, 0,          ID_TB_FACTORY, 0, ID_TB_PRINTER};
         for (int position = 0; position < 10; ++position) {
             TBBUTTON button = {};
             SendMessageA(toolbar, TB_GETBUTTON, position, reinterpret_cast<LPARAM>(&button));
@@ -70,7 +70,8 @@ TEST_F(MainWindowTest, StatusBarFirstPartEndsAtThreeFifths) {
         RECT bar;
         GetClientRect(window.StatusBar(), &bar);
         int parts[4] = {};
-        ASSERT_EQ(2, SendMessageA(window.StatusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)));
+        ASSERT_EQ(
+            2, SendMessageA(window.StatusBar(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)));
         EXPECT_EQ(bar.right / 5 * 3, parts[0]);
         EXPECT_EQ(-1, parts[1]);
     }});
@@ -79,7 +80,10 @@ TEST_F(MainWindowTest, StatusBarFirstPartEndsAtThreeFifths) {
 TEST_F(MainWindowTest, AcceleratorsAndMenuSwitchPagesWithTheFocusRule) {
     HWND focusAfterCtrl1 = nullptr;
     Run({
-        [&] { SetForegroundWindow(window.Handle()); SetFocus(window.TabControl()); },
+        [&] {
+            SetForegroundWindow(window.Handle());
+            SetFocus(window.TabControl());
+        },
         [&] { wintest::PressKey('1', true); },
         [&] {
             EXPECT_EQ(2, window.CurrentPage());
@@ -106,7 +110,10 @@ TEST_F(MainWindowTest, AcceleratorsAndMenuSwitchPagesWithTheFocusRule) {
 TEST_F(MainWindowTest, EnterAndEscapeDoNotClose) {
     bool stillThere = false;
     Run({
-        [&] { SetForegroundWindow(window.Handle()); SetFocus(window.TabControl()); },
+        [&] {
+            SetForegroundWindow(window.Handle());
+            SetFocus(window.TabControl());
+        },
         [&] { wintest::PressKey(VK_RETURN); },
         [&] { wintest::PressKey(VK_ESCAPE); },
         [&] { stillThere = IsWindow(window.Handle()) && IsWindowVisible(window.Handle()); },

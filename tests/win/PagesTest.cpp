@@ -26,10 +26,14 @@ TEST_F(PagesTest, FactorySettingsShowOnEveryPageAndPackBackExactly) {
         EXPECT_TRUE(Checked(kMsw2, 1018)); // 常時(&A)
         EXPECT_TRUE(Checked(kMsw4, 1236)); // TOF＋固定長(&P)
         EXPECT_TRUE(Checked(kMsw4, 1009)); // 両方向(&2)
-        for (int id : {1016, 1008, 1011, 1014}) EXPECT_TRUE(Checked(kMsw1, id)) << id;
-        for (int id : {1019, 1020, 1021, 1022, 1024}) EXPECT_TRUE(Checked(kMsw2, id)) << id;
-        for (int id : {1031, 1027, 1029, 1028, 1030}) EXPECT_TRUE(Checked(kMsw3, id)) << id;
-        for (int id : {1031, 1032, 1035, 1036, 1037, 1039}) EXPECT_TRUE(Checked(kMsw4, id)) << id;
+        for (int id : {1016, 1008, 1011, 1014})
+            EXPECT_TRUE(Checked(kMsw1, id)) << id;
+        for (int id : {1019, 1020, 1021, 1022, 1024})
+            EXPECT_TRUE(Checked(kMsw2, id)) << id;
+        for (int id : {1031, 1027, 1029, 1028, 1030})
+            EXPECT_TRUE(Checked(kMsw3, id)) << id;
+        for (int id : {1031, 1032, 1035, 1036, 1037, 1039})
+            EXPECT_TRUE(Checked(kMsw4, id)) << id;
         EXPECT_FALSE(Checked(kMsw2, 1016));
         EXPECT_EQ("日本", Text(kMsw1, 1010));
         settings::SettingsBlock packed = window.WorkingBlock();

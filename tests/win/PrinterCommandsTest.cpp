@@ -13,7 +13,9 @@ namespace {
 
 using wintest::ShownMessage;
 
-UINT Icon(const ShownMessage& message) { return message.type & MB_ICONMASK; }
+UINT Icon(const ShownMessage& message) {
+    return message.type & MB_ICONMASK;
+}
 
 class PrinterCommandsTest : public wintest::MainWindowFixture {
 protected:
@@ -32,7 +34,8 @@ protected:
     }
     void ReadyPrinter() {
         port.refusedOpens = 0;
-        port.SetReply([](std::size_t i) { return static_cast<unsigned char>(i == 4 ? 0xA5 : 9 + i % 40); });
+        port.SetReply(
+            [](std::size_t i) { return static_cast<unsigned char>(i == 4 ? 0xA5 : 9 + i % 40); });
     }
 };
 
@@ -113,7 +116,8 @@ TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
          "31", 0},
         {[](wintest::SimulatedPort& p) { p.acceptedRequestBytes = 3; }, kRequestNotWritten,
          application, MB_ICONSTOP},
-        {[](wintest::SimulatedPort& p) { p.readFails = true; }, kReplyNotRead, application, MB_ICONSTOP},
+        {[](wintest::SimulatedPort& p) { p.readFails = true; }, kReplyNotRead, application,
+         MB_ICONSTOP},
         {[](wintest::SimulatedPort& p) { p.reply.resize(131); }, kReplyReceived, kMessageTitle,
          MB_ICONINFORMATION},
         {[](wintest::SimulatedPort& p) { p.reply.resize(133); }, kReplyReceived, kMessageTitle,
@@ -241,7 +245,9 @@ public:
     void Close() override {}
 };
 
-HWND PrinterDialog() { return FindWindowA("#32770", "プリンタの選択"); }
+HWND PrinterDialog() {
+    return FindWindowA("#32770", "プリンタの選択");
+}
 
 } // namespace
 

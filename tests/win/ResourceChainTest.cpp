@@ -57,8 +57,9 @@ TEST(ResourceChain, MainWindowCaptionAndMenuAreCp932) {
     RecordingWindow main;
     ASSERT_NE(nullptr, main.Create(nullptr));
     EXPECT_EQ("Varo Corvane K42 チューンボード", WindowText(main.Handle()));
-    EXPECT_EQ(std::string("Varo Corvane K42 \x83\x60\x83\x85\x81\x5B\x83\x93\x83\x7B\x81\x5B\x83\x68"),
-              WindowText(main.Handle()));
+    EXPECT_EQ(
+        std::string("Varo Corvane K42 \x83\x60\x83\x85\x81\x5B\x83\x93\x83\x7B\x81\x5B\x83\x68"),
+        WindowText(main.Handle()));
 
     char item[128] = {};
     GetMenuStringA(GetMenu(main.Handle()), ID_FILE_LOAD, item, sizeof item, MF_BYCOMMAND);

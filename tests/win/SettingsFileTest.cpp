@@ -92,10 +92,10 @@ TEST_F(SettingsFileTest, ForeignShortAndUnterminatedFilesAreRefusedAndChangeNoth
     std::string good = Bytes(settings::FactoryBlock);
     std::string header("Corvane K42\n\0\0\0\0\0\0\0\0", 20);
     const std::string files[] = {
-        std::string(20, 'A') + good,                         // foreign header
-        std::string("Corvane K42\nXXXXXXXX", 20) + good,     // header text without its 0x00
-        header + good.substr(0, 100),                        // short file
-        std::string(),                                       // empty file
+        std::string(20, 'A') + good,                     // foreign header
+        std::string("Corvane K42\nXXXXXXXX", 20) + good, // header text without its 0x00
+        header + good.substr(0, 100),                    // short file
+        std::string(),                                   // empty file
     };
     Run({[&] {
         int index = 0;

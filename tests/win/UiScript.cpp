@@ -8,7 +8,9 @@ namespace wintest {
 
 RecordingUi::RecordingUi() : previous(framework::SetUi(this)) {}
 
-RecordingUi::~RecordingUi() { framework::SetUi(previous == this ? nullptr : previous); }
+RecordingUi::~RecordingUi() {
+    framework::SetUi(previous == this ? nullptr : previous);
+}
 
 int RecordingUi::MessageBox(HWND, const char* text, const char* caption, UINT type) {
     messages.push_back({text ? text : "", caption ? caption : "", type});
@@ -35,8 +37,12 @@ bool RecordingUi::AnswerFile(OPENFILENAMEA* request) {
     return true;
 }
 
-bool RecordingUi::GetOpenFileName(OPENFILENAMEA* request) { return AnswerFile(request); }
-bool RecordingUi::GetSaveFileName(OPENFILENAMEA* request) { return AnswerFile(request); }
+bool RecordingUi::GetOpenFileName(OPENFILENAMEA* request) {
+    return AnswerFile(request);
+}
+bool RecordingUi::GetSaveFileName(OPENFILENAMEA* request) {
+    return AnswerFile(request);
+}
 
 bool RecordingUi::BrowseForFolder(HWND, const char*, char* folder) {
     if (files.empty()) return false;
@@ -45,7 +51,9 @@ bool RecordingUi::BrowseForFolder(HWND, const char*, char* folder) {
     return true;
 }
 
-void RecordingUi::ExitProcess(UINT code) { exitCodes.push_back(code); }
+void RecordingUi::ExitProcess(UINT code) {
+    exitCodes.push_back(code);
+}
 
 namespace {
 

@@ -28,8 +28,8 @@ public:
     void ExitProcess(UINT code) override;
 
     std::vector<ShownMessage> messages;
-    std::vector<int> answers;         // answers to the next message boxes, in order
-    std::vector<std::string> files;   // answers to the next file dialogs; "" cancels
+    std::vector<int> answers;                // answers to the next message boxes, in order
+    std::vector<std::string> files;          // answers to the next file dialogs; "" cancels
     std::vector<OPENFILENAMEA> fileRequests; // their pointers are gone after the call
     std::vector<std::string> filters;        // each up to its closing double zero
     std::vector<std::string> initialFolders;
