@@ -26,7 +26,7 @@ protected:
 
 class MainWindowFixture : public testing::Test {
 protected:
-    MainWindowFixture() { port.refusedOpens = 3; } // a printer that never answers
+    MainWindowFixture() { port.refusedOpens = 1 << 20; } // a printer that never answers
 
     // The result of a run that the window did not end itself.
     static constexpr INT_PTR kClosedByTest = 0x7E57;

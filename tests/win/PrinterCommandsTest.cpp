@@ -125,7 +125,7 @@ TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
     };
     for (const Case& c : cases) {
         port = wintest::SimulatedPort();
-        port.refusedOpens = 3; // start-up reads nothing
+        port.refusedOpens = 1 << 20; // start-up reads nothing
         Run({[&] {
             port = wintest::SimulatedPort();
             ReadyPrinter();

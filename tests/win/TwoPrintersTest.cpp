@@ -1,0 +1,143 @@
+// Printer selection with a second printer of the model, added to the test prefix for
+// the test's run: "K42 Second" on COM1: beside "Varo Corvane K42" on LPT1:.
+#include "app/Texts.h"
+#include "framework/System.h"
+#include "resources/PageIds.h"
+#include "settings/FactoryBlock.h"
+#include "tests/win/MainWindowFixture.h"
+#include "tests/win/PrefixFiles.h"
+
+#include <winspool.h>
+
+namespace {
+
+const char kSecond[] = "K42 Second";
+const char kModel[] = "Varo Corvane K42";
+
+bool AddSecondPrinter() {
+    PRINTER_INFO_2A info = {};
+    info.pPrinterName = const_cast<char*>(kSecond);
+    info.pPortName = const_cast<char*>("COM1:");
+    info.pDriverName = const_cast<char*>(kModel);
+    info.pPrintProcessor = const_cast<char*>("WinPrint");
+    info.pDatatype = const_cast<char*>("RAW");
+    HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
+    if (printer) ClosePrinter(printer);
+    return printer != nullptr;
+}
+
+void DeleteSecondPrinter() {
+    PRINTER_DEFAULTSA access = {nullptr, nullptr, PRINTER_ALL_ACCESS};
+    HANDLE printer = nullptr;
+    if (!OpenPrinterA(const_cast<char*>(kSecond), &printer, &access)) return;
+    DeletePrinter(printer);
+    ClosePrinter(printer);
+}
+
+HWND PrinterDialog() { return FindWindowA("#32770", "プリンタの選択"); }
+
+std::string Cell(int row, int column) {
+    char text[128] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendDlgItemMessageA(PrinterDialog(), IDC_PRINTER_LIST, LVM_GETITEMTEXTA, row,
+                        reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void SelectRow(int row) {
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendDlgItemMessageA(PrinterDialog(), IDC_PRINTER_LIST, LVM_SETITEMSTATE, row,
+                        reinterpret_cast<LPARAM>(&state));
+}
+
+class TwoPrintersTest : public wintest::MainWindowFixture {
+protected:
+    void SetUp() override {
+        if (wintest::JobsFile().empty()) GTEST_SKIP() << "this prefix has no printer of the model";
+        ASSERT_TRUE(AddSecondPrinter()) << GetLastError();
+    }
+    void TearDown() override { DeleteSecondPrinter(); }
+    bool Nt() const { return framework::IsNtFamily(); }
+    // Accepts row `row` of the printer dialog that is up.
+    std::function<void()> Choose(int row) {
+        return [row] {
+            ASSERT_NE(nullptr, PrinterDialog());
+            SelectRow(row);
+            PostMessageA(PrinterDialog(), WM_COMMAND, IDOK, 0);
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(TwoPrintersTest, StartUpListsBothSortedAndTakesTheChoice) {
+    Run({[&] {
+             ASSERT_NE(nullptr, PrinterDialog()); // shown while the window initialises
+             EXPECT_EQ(kSecond, Cell(0, 0));
+             EXPECT_EQ("COM1:", Cell(0, 1));
+             EXPECT_EQ(kModel, Cell(1, 0));
+             EXPECT_EQ("LPT1:", Cell(1, 1));
+         },
+         Choose(1),
+         [&] {
+             EXPECT_EQ(kModel, window.PrinterName());
+             EXPECT_FALSE(MenuGreyed(ID_CHOOSE_PRINTER)); // two printers listed
+         }});
+}
+
+TEST_F(TwoPrintersTest, ChoosingAgainFallsBackToTheFactorySettings) {
+    Run({Choose(1),
+         [&] {
+             SendMessageA(PageItem(3, 1017), BM_CLICK, 0, 0);
+             ui.messages.clear();
+             // Keep neither by sending nor by saving; 9x: discard them for the read-back.
+             ui.answers = {IDNO, IDNO, IDYES};
+             PostMessageA(window.Handle(), WM_COMMAND, ID_CHOOSE_PRINTER, 0);
+         },
+         Choose(Nt() ? 0 : 1),
+         [&] {
+             ASSERT_EQ(nullptr, PrinterDialog());
+             EXPECT_TRUE(window.WorkingBlock() == settings::FactoryBlock);
+             EXPECT_TRUE(window.SendPending());
+             EXPECT_FALSE(MenuGreyed(ID_SEND));
+             EXPECT_EQ(Nt(), MenuGreyed(ID_RECEIVE));
+         }});
+    std::vector<std::string> texts;
+    for (const wintest::ShownMessage& message : ui.messages) texts.push_back(message.text);
+    // 9x: the printer on LPT1: does not answer; NT: no read-back message after start-up.
+    std::vector<std::string> expected = {kChangePrinterSendQuestion, kChangePrinterSaveQuestion};
+    if (!Nt()) expected.insert(expected.end(), {kDiscardQuestion, kPrinterBusy});
+    expected.push_back(kFactoryShownMessage);
+    EXPECT_EQ(expected, texts);
+}
+
+TEST_F(TwoPrintersTest, APrinterOnAnotherPortCannotBeReadBack) {
+    Run({Choose(1),
+         [&] {
+             ui.messages.clear();
+             PostMessageA(window.Handle(), WM_COMMAND, ID_CHOOSE_PRINTER, 0);
+         },
+         Choose(0),
+         [&] {
+             EXPECT_EQ("COM1:", window.PortName());
+             EXPECT_TRUE(MenuGreyed(ID_RECEIVE));
+             EXPECT_FALSE(MenuGreyed(ID_SEND));
+         }});
+    ASSERT_FALSE(ui.messages.empty());
+    if (Nt()) {
+        EXPECT_EQ(kFactoryShownMessage, ui.messages[0].text);
+    } else {
+        EXPECT_EQ(kNoReadBackOnThisPort, ui.messages[0].text);
+        EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), ui.messages[0].type & MB_ICONMASK);
+    }
+}
+
+TEST_F(TwoPrintersTest, CancelAtStartUpEndsTheProgram) {
+    INT_PTR result = Run({[&] { PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0); }});
+    EXPECT_EQ(IDOK, result);
+}
