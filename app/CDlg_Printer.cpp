@@ -96,18 +96,18 @@ int CDlg_Printer::RowOfName(const std::string& name) const {
 }
 
 void CDlg_Printer::Refuse(const char* message, bool endProcess) {
-    framework::Ui().MessageBox(Handle(), message, kMessageTitle,
-                               MB_OK | (endProcess ? MB_ICONEXCLAMATION : MB_ICONINFORMATION));
+    framework::Ui().ShowMessage(Handle(), message, kMessageTitle,
+                                MB_OK | (endProcess ? MB_ICONEXCLAMATION : MB_ICONINFORMATION));
     if (!endProcess) return;
-    framework::Ui().ExitProcess(1);
+    framework::Ui().EndProcess(1);
     End(IDCANCEL); // reached only where the exit is observed instead of carried out
 }
 
 void CDlg_Printer::Accept() {
     int selected = static_cast<int>(SendMessageA(List(), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
     if (selected < 0) {
-        framework::Ui().MessageBox(Handle(), kNoPrinterChosen, kMessageTitle,
-                                   MB_OK | MB_ICONEXCLAMATION);
+        framework::Ui().ShowMessage(Handle(), kNoPrinterChosen, kMessageTitle,
+                                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     printerName = CellText(selected, 0);

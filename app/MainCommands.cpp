@@ -64,8 +64,8 @@ void CDlg_Main::ShowFactorySettings() {
     workingBlock = settings::FactoryBlock;
     UnpackBlock(workingBlock);
     SelectPage(0);
-    framework::Ui().MessageBox(Handle(), kFactoryShownMessage, kMessageTitle,
-                               MB_OK | MB_ICONINFORMATION);
+    framework::Ui().ShowMessage(Handle(), kFactoryShownMessage, kMessageTitle,
+                                MB_OK | MB_ICONINFORMATION);
     UpdateSendCommand();
     pageSelect.UpdateFormatButton();
 }
@@ -81,8 +81,8 @@ bool CDlg_Main::OfferToKeepChanges(const char* sendQuestion, const char* saveQue
 }
 
 bool CDlg_Main::Offer(const char* question, void (CDlg_Main::*keep)()) {
-    int answer = framework::Ui().MessageBox(Handle(), question, kMessageTitle,
-                                            MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    int answer = framework::Ui().ShowMessage(Handle(), question, kMessageTitle,
+                                             MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (answer == IDCANCEL) return false;
     if (answer != IDYES) return true;
     // With a centring value out of range the command only shows the parameter page

@@ -46,8 +46,8 @@ bool CDlg_Main::ConfirmDiscardChanges() {
     if (!startupDone) return true;
     PackBlock(workingBlock);
     if (workingBlock == printerSnapshot) return true;
-    return framework::Ui().MessageBox(Handle(), kDiscardQuestion, kMessageTitle,
-                                      MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+    return framework::Ui().ShowMessage(Handle(), kDiscardQuestion, kMessageTitle,
+                                       MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 bool CDlg_Main::StopForCentringRange() {
@@ -60,7 +60,7 @@ bool CDlg_Main::StopForCentringRange() {
 void CDlg_Main::LoadSettingsFile() {
     if (!ConfirmDiscardChanges()) return;
     FileDialogRequest dialog(Handle(), 0);
-    if (!framework::Ui().GetOpenFileName(&dialog.request)) return;
+    if (!framework::Ui().ChooseFileToOpen(&dialog.request)) return;
     HANDLE file = CreateFileA(dialog.file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     unsigned char content[settings::kFileSize] = {};
@@ -71,8 +71,8 @@ void CDlg_Main::LoadSettingsFile() {
         CloseHandle(file);
     }
     if (!settings::DecodeSettingsFile(content, got, workingBlock)) {
-        framework::Ui().MessageBox(Handle(), kNotSettingsFile, kMessageTitle,
-                                   MB_OK | MB_ICONEXCLAMATION);
+        framework::Ui().ShowMessage(Handle(), kNotSettingsFile, kMessageTitle,
+                                    MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     UnpackBlock(workingBlock);
@@ -85,15 +85,15 @@ void CDlg_Main::SaveSettingsFile() {
     if (StopForCentringRange()) return;
     PackBlock(workingBlock);
     FileDialogRequest dialog(Handle(), OFN_OVERWRITEPROMPT);
-    if (!framework::Ui().GetSaveFileName(&dialog.request)) return;
+    if (!framework::Ui().ChooseFileToSave(&dialog.request)) return;
     // An existing file is opened as it is: bytes after the settings stay in place.
     HANDLE file = CreateFileA(dialog.file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         bool denied = framework::IsNtFamily() && GetLastError() == ERROR_ACCESS_DENIED;
-        framework::Ui().MessageBox(Handle(), denied ? kFolderAccessDenied : kFileWriteFailed,
-                                   kMessageTitle,
-                                   MB_OK | (denied ? MB_ICONEXCLAMATION : MB_ICONSTOP));
+        framework::Ui().ShowMessage(Handle(), denied ? kFolderAccessDenied : kFileWriteFailed,
+                                    kMessageTitle,
+                                    MB_OK | (denied ? MB_ICONEXCLAMATION : MB_ICONSTOP));
         return;
     }
     auto content = settings::EncodeSettingsFile(workingBlock);
@@ -101,7 +101,7 @@ void CDlg_Main::SaveSettingsFile() {
                    WriteAll(file, content.data() + settings::kFileHeaderSize, settings::kBlockSize);
     written = CloseHandle(file) && written;
     if (!written) {
-        framework::Ui().MessageBox(Handle(), kFileWriteFailed, kMessageTitle, MB_OK | MB_ICONSTOP);
+        framework::Ui().ShowMessage(Handle(), kFileWriteFailed, kMessageTitle, MB_OK | MB_ICONSTOP);
         return;
     }
     fileSnapshot = workingBlock;

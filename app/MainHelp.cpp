@@ -32,8 +32,8 @@ void CDlg_Main::ShowHelp() {
     bool shown = useHtmlHelp ? CallHtmlHelp(helpPath) != nullptr
                              : WinHelpA(nullptr, helpPath, HELP_FINDER, 0) != FALSE;
     if (!shown) {
-        framework::Ui().MessageBox(Handle(), kHelpMissing, kMessageTitle,
-                                   MB_OK | MB_ICONEXCLAMATION);
+        framework::Ui().ShowMessage(Handle(), kHelpMissing, kMessageTitle,
+                                    MB_OK | MB_ICONEXCLAMATION);
     }
 }
 

@@ -50,8 +50,8 @@ void CDlg_Main::ApplyPrinterChoice(const CDlg_Printer& dialog) {
         EnableCommand(ID_RECEIVE, ID_TB_RECEIVE, true);
     } else {
         if (!nt || !startupDone) {
-            framework::Ui().MessageBox(Handle(), nt ? kNoReadBackOnNt : kNoReadBackOnThisPort,
-                                       kMessageTitle, MB_OK | MB_ICONINFORMATION);
+            framework::Ui().ShowMessage(Handle(), nt ? kNoReadBackOnNt : kNoReadBackOnThisPort,
+                                        kMessageTitle, MB_OK | MB_ICONINFORMATION);
         }
         EnableCommand(ID_RECEIVE, ID_TB_RECEIVE, false);
         EnableSendCommand(true);
@@ -70,13 +70,13 @@ void CDlg_Main::ApplyPrinterChoice(const CDlg_Printer& dialog) {
 void CDlg_Main::SendSettings() {
     if (StopForCentringRange()) return;
     if (portName.empty() || printerName.empty()) {
-        framework::Ui().MessageBox(Handle(), kNoPrinterChosen, kMessageTitle,
-                                   MB_OK | MB_ICONEXCLAMATION);
+        framework::Ui().ShowMessage(Handle(), kNoPrinterChosen, kMessageTitle,
+                                    MB_OK | MB_ICONEXCLAMATION);
         ChoosePrinter();
     }
     if (portName == kFilePort) {
-        framework::Ui().MessageBox(Handle(), kSendToFilePort, kMessageTitle,
-                                   MB_OK | MB_ICONINFORMATION);
+        framework::Ui().ShowMessage(Handle(), kSendToFilePort, kMessageTitle,
+                                    MB_OK | MB_ICONINFORMATION);
         return;
     }
     PackBlock(workingBlock);
@@ -84,12 +84,12 @@ void CDlg_Main::SendSettings() {
         printer::SendRawJob(printerName, workingBlock.bytes.data(), workingBlock.bytes.size(),
                             printer::CurrentFamily());
     if (result != printer::SendResult::Sent) {
-        framework::Ui().MessageBox(Handle(), kPrinterUnusable, kMessageTitle,
-                                   MB_OK | MB_ICONEXCLAMATION);
+        framework::Ui().ShowMessage(Handle(), kPrinterUnusable, kMessageTitle,
+                                    MB_OK | MB_ICONEXCLAMATION);
         ChoosePrinter();
         return;
     }
-    framework::Ui().MessageBox(Handle(), kSent, kMessageTitle, MB_OK | MB_ICONINFORMATION);
+    framework::Ui().ShowMessage(Handle(), kSent, kMessageTitle, MB_OK | MB_ICONINFORMATION);
     printerSnapshot = workingBlock;
     EnableSendCommand(false);
     sendPending = false;
@@ -101,8 +101,8 @@ bool CDlg_Main::ReadBackSettings() {
     printer::ReadBackResult result = printer::ReadBackFromPrinter();
     SetCursor(previous);
     if (result.outcome == printer::ReadBackOutcome::NotReady) {
-        framework::Ui().MessageBox(Handle(), kPrinterBusy, kMessageTitle,
-                                   MB_OK | MB_ICONINFORMATION);
+        framework::Ui().ShowMessage(Handle(), kPrinterBusy, kMessageTitle,
+                                    MB_OK | MB_ICONINFORMATION);
         return false;
     }
     ReportReadBack(result);
@@ -117,21 +117,21 @@ void CDlg_Main::ReportReadBack(const printer::ReadBackResult& result) {
     framework::Seam& ui = framework::Ui();
     switch (result.outcome) {
     case ReadBackOutcome::TimeoutsNotRead:
-        ui.MessageBox(Handle(), kTimeoutsNotRead, errorTitle, MB_OK);
+        ui.ShowMessage(Handle(), kTimeoutsNotRead, errorTitle, MB_OK);
         return;
     case ReadBackOutcome::TimeoutsNotSet:
-        ui.MessageBox(Handle(), kTimeoutsNotSet, errorTitle, MB_OK);
+        ui.ShowMessage(Handle(), kTimeoutsNotSet, errorTitle, MB_OK);
         return;
     case ReadBackOutcome::RequestNotWritten:
-        ui.MessageBox(Handle(), kRequestNotWritten, applicationTitle.c_str(), MB_OK | MB_ICONSTOP);
+        ui.ShowMessage(Handle(), kRequestNotWritten, applicationTitle.c_str(), MB_OK | MB_ICONSTOP);
         return;
     case ReadBackOutcome::ReadFailed:
-        ui.MessageBox(Handle(), kReplyNotRead, applicationTitle.c_str(), MB_OK | MB_ICONSTOP);
+        ui.ShowMessage(Handle(), kReplyNotRead, applicationTitle.c_str(), MB_OK | MB_ICONSTOP);
         return;
     default:
         break;
     }
-    ui.MessageBox(Handle(), kReplyReceived, kMessageTitle, MB_OK | MB_ICONINFORMATION);
+    ui.ShowMessage(Handle(), kReplyReceived, kMessageTitle, MB_OK | MB_ICONINFORMATION);
     // A reply of any other length changes nothing.
     if (result.reply.size() != printer::kReplySize) return;
     printer::DecodeReply(result.reply.data(), workingBlock.bytes.data());

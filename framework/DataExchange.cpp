@@ -120,8 +120,8 @@ bool GetInt(HWND dialog, int id, int min, int max, int& value) {
 }
 
 void FailControl(HWND dialog, int id, const std::string& message) {
-    Ui().MessageBox(MessageOwner(dialog), message.c_str(), MessageTitle(),
-                    MB_OK | MB_ICONEXCLAMATION);
+    Ui().ShowMessage(MessageOwner(dialog), message.c_str(), MessageTitle(),
+                     MB_OK | MB_ICONEXCLAMATION);
     HWND control = GetDlgItem(dialog, id);
     SetFocus(control);
     char className[16] = {};

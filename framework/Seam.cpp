@@ -5,19 +5,19 @@
 
 namespace framework {
 
-int Seam::MessageBox(HWND owner, const char* text, const char* caption, UINT type) {
-    return MessageBoxA(owner, text, caption, type);
+int Seam::ShowMessage(HWND owner, const char* text, const char* caption, UINT type) {
+    return ::MessageBoxA(owner, text, caption, type);
 }
 
-bool Seam::GetOpenFileName(OPENFILENAMEA* request) {
-    return GetOpenFileNameA(request) != FALSE;
+bool Seam::ChooseFileToOpen(OPENFILENAMEA* request) {
+    return ::GetOpenFileNameA(request) != FALSE;
 }
 
-bool Seam::GetSaveFileName(OPENFILENAMEA* request) {
-    return GetSaveFileNameA(request) != FALSE;
+bool Seam::ChooseFileToSave(OPENFILENAMEA* request) {
+    return ::GetSaveFileNameA(request) != FALSE;
 }
 
-bool Seam::BrowseForFolder(HWND owner, const char* title, char* folder) {
+bool Seam::ChooseFolder(HWND owner, const char* title, char* folder) {
     BROWSEINFOA info = {};
     info.hwndOwner = owner;
     info.pszDisplayName = folder;
@@ -30,7 +30,7 @@ bool Seam::BrowseForFolder(HWND owner, const char* title, char* folder) {
     return ok;
 }
 
-void Seam::ExitProcess(UINT code) {
+void Seam::EndProcess(UINT code) {
     ::ExitProcess(code);
 }
 

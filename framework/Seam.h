@@ -7,15 +7,17 @@
 
 namespace framework {
 
+// (The operations are not named after the API functions: windows.h turns those names
+// into macros for their ...A forms.)
 class Seam {
 public:
     virtual ~Seam() = default;
-    virtual int MessageBox(HWND owner, const char* text, const char* caption, UINT type);
-    virtual bool GetOpenFileName(OPENFILENAMEA* request);
-    virtual bool GetSaveFileName(OPENFILENAMEA* request);
+    virtual int ShowMessage(HWND owner, const char* text, const char* caption, UINT type);
+    virtual bool ChooseFileToOpen(OPENFILENAMEA* request);
+    virtual bool ChooseFileToSave(OPENFILENAMEA* request);
     // Shows the folder browser; fills `folder` (MAX_PATH bytes) and returns true on OK.
-    virtual bool BrowseForFolder(HWND owner, const char* title, char* folder);
-    virtual void ExitProcess(UINT code);
+    virtual bool ChooseFolder(HWND owner, const char* title, char* folder);
+    virtual void EndProcess(UINT code);
 };
 
 // The seam in force; the system's by default.

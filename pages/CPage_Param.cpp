@@ -146,8 +146,8 @@ bool CPage_Param::AnyOutOfRange() const {
 
 void CPage_Param::CheckCentringRange() {
     HWND owner = GetParent(Handle());
-    framework::Ui().MessageBox(owner, kCentringRangeMessage, kCentringRangeTitle,
-                               MB_OK | MB_ICONEXCLAMATION);
+    framework::Ui().ShowMessage(owner, kCentringRangeMessage, kCentringRangeTitle,
+                                MB_OK | MB_ICONEXCLAMATION);
     for (const CheckedEdit& edit : kCheckedEdits) {
         if (edit.flag < 0 || !outOfRange[edit.flag]) continue;
         // The write runs the edit's handler, which clears the flag.

@@ -12,7 +12,7 @@ RecordingUi::~RecordingUi() {
     framework::SetUi(previous == this ? nullptr : previous);
 }
 
-int RecordingUi::MessageBox(HWND, const char* text, const char* caption, UINT type) {
+int RecordingUi::ShowMessage(HWND, const char* text, const char* caption, UINT type) {
     messages.push_back({text ? text : "", caption ? caption : "", type});
     if (answers.empty()) return IDOK;
     int answer = answers.front();
@@ -37,21 +37,21 @@ bool RecordingUi::AnswerFile(OPENFILENAMEA* request) {
     return true;
 }
 
-bool RecordingUi::GetOpenFileName(OPENFILENAMEA* request) {
+bool RecordingUi::ChooseFileToOpen(OPENFILENAMEA* request) {
     return AnswerFile(request);
 }
-bool RecordingUi::GetSaveFileName(OPENFILENAMEA* request) {
+bool RecordingUi::ChooseFileToSave(OPENFILENAMEA* request) {
     return AnswerFile(request);
 }
 
-bool RecordingUi::BrowseForFolder(HWND, const char*, char* folder) {
+bool RecordingUi::ChooseFolder(HWND, const char*, char* folder) {
     if (files.empty()) return false;
     cp932::CopyBounded(folder, MAX_PATH, files.front());
     files.erase(files.begin());
     return true;
 }
 
-void RecordingUi::ExitProcess(UINT code) {
+void RecordingUi::EndProcess(UINT code) {
     exitCodes.push_back(code);
 }
 

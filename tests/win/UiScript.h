@@ -21,11 +21,11 @@ public:
     RecordingUi();
     ~RecordingUi() override;
 
-    int MessageBox(HWND owner, const char* text, const char* caption, UINT type) override;
-    bool GetOpenFileName(OPENFILENAMEA* request) override;
-    bool GetSaveFileName(OPENFILENAMEA* request) override;
-    bool BrowseForFolder(HWND owner, const char* title, char* folder) override;
-    void ExitProcess(UINT code) override;
+    int ShowMessage(HWND owner, const char* text, const char* caption, UINT type) override;
+    bool ChooseFileToOpen(OPENFILENAMEA* request) override;
+    bool ChooseFileToSave(OPENFILENAMEA* request) override;
+    bool ChooseFolder(HWND owner, const char* title, char* folder) override;
+    void EndProcess(UINT code) override;
 
     std::vector<ShownMessage> messages;
     std::vector<int> answers;                // answers to the next message boxes, in order
