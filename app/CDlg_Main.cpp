@@ -57,7 +57,8 @@ HINSTANCE Module() {
 } // namespace
 
 CDlg_Main::CDlg_Main()
-    : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))) {
+    : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))),
+      pages{&pageSelect, &pageParam, &pageMsw1, &pageMsw2, &pageMsw3, &pageMsw4} {
     if (!accelerators) accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
 }
 
@@ -158,14 +159,7 @@ int CDlg_Main::CurrentPage() const {
     return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0));
 }
 
-CPage& CDlg_Main::Page(int tabIndex) const {
-    CPage* const pages[kPageCount] = {
-        const_cast<CPage_Select*>(&pageSelect), const_cast<CPage_Param*>(&pageParam),
-        const_cast<CPage_MSW1*>(&pageMsw1),     const_cast<CPage_MSW2*>(&pageMsw2),
-        const_cast<CPage_MSW3*>(&pageMsw3),     const_cast<CPage_MSW4*>(&pageMsw4),
-    };
-    return *pages[tabIndex];
-}
+CPage& CDlg_Main::Page(int tabIndex) const { return *pages[tabIndex]; }
 
 void CDlg_Main::SelectPage(int index) {
     SendMessageA(TabControl(), TCM_SETCURSEL, index, 0);

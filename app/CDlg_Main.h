@@ -109,6 +109,8 @@ private:
     CPage_MSW2 pageMsw2;
     CPage_MSW3 pageMsw3;
     CPage_MSW4 pageMsw4;
+    // The pages by tab, which is also the order of packing and unpacking.
+    CPage* const pages[kPageCount];
     bool useHtmlHelp = false;
     char helpPath[MAX_PATH] = {};
     bool sendPending = false;

@@ -23,33 +23,6 @@ using StopTable = std::array<int, kStopCount>; // load position of each stop, 1/
 inline constexpr StopTable kNormalStops{0, 15, 18, 20, 28, 30, 40, 46, 60, 120};
 inline constexpr StopTable kPostcardStops{0, 15, 18, 20, 28, 30, 40, 54, 60, 120};
 
-// The label under a stop; millimetre labels sit on the second row, the others (inches) on
-// the first.
-struct StopLabel {
-    const char* text;
-    bool millimetres;
-};
-inline constexpr std::array<StopLabel, kStopCount> kNormalStopLabels{{{"0", false},
-                                                                      {"1/8", false},
-                                                                      {"3.8", true},
-                                                                      {"1/6", false},
-                                                                      {"6.03", true},
-                                                                      {"1/4", false},
-                                                                      {"1/3", false},
-                                                                      {"9.7", true},
-                                                                      {"1/2", false},
-                                                                      {"1", false}}};
-inline constexpr std::array<StopLabel, kStopCount> kPostcardStopLabels{{{"0", false},
-                                                                        {"1/8", false},
-                                                                        {"3.8", true},
-                                                                        {"1/6", false},
-                                                                        {"6.03", true},
-                                                                        {"1/4", false},
-                                                                        {"1/3", false},
-                                                                        {"11.5", true},
-                                                                        {"1/2", false},
-                                                                        {"1", false}}};
-
 // The postcard path has a table of its own.
 const StopTable& StopsFor(LoadPath path);
 
