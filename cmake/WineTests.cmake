@@ -73,3 +73,28 @@ foreach(mode IN LISTS TB_WINE_MODES)
                COMMAND ${PROJECT_SOURCE_DIR}/tests/e2e/print-to-file ${TB_WINE_PREFIX_${mode}}
                        ${TB_K42_PRINTER} ${TB_K42_JOBS_${mode}} ${TB_E2E_BIN}/sendraw.exe)
 endforeach()
+
+# TBK42 driven from outside by tbk42_driver.exe: the start-up on both families, then on
+# Windows XP the single instance, the printer selection (prefixes of its own under
+# TB_E2E_WORK), the send and the settings files.
+set(TB_TBK42_DRIVER ${TB_E2E_BIN}/tbk42_driver.exe)
+set(TB_TBK42 ${TB_WIN_BUILD_DIR}/app/TBK42.EXE)
+set(TB_E2E_WORK ${TB_WINE_DIR}/e2e)
+set(TB_E2E_SCRIPTS ${PROJECT_SOURCE_DIR}/tests/e2e)
+tb_winpath(tbk42_exe ${TB_TBK42})
+tb_winpath(k42_jobs_winxp ${TB_K42_JOBS_winxp})
+foreach(mode IN LISTS TB_WINE_MODES)
+  tb_wine_run(e2e_tbk42_startup_${mode} LABEL e2e MODE ${mode}
+              EXE ${TB_TBK42_DRIVER} ARGS startup ${tbk42_exe} ${TB_PLATFORM_ID_${mode}})
+endforeach()
+tb_wine_run(e2e_tbk42_send LABEL e2e MODE winxp
+            EXE ${TB_TBK42_DRIVER} ARGS send ${tbk42_exe} ${k42_jobs_winxp})
+tb_wine_test(e2e_tbk42_single_instance LABEL e2e
+             COMMAND ${TB_E2E_SCRIPTS}/tbk42-single ${TB_WINE_PREFIX_winxp}
+                     ${TB_E2E_WORK}/single ${TB_TBK42_DRIVER} ${TB_TBK42})
+tb_wine_test(e2e_tbk42_printers LABEL e2e TIMEOUT 180
+             COMMAND ${TB_E2E_SCRIPTS}/tbk42-printers ${TB_E2E_WORK}/printers ${TB_TBK42_DRIVER}
+                     ${TB_TBK42})
+tb_wine_test(e2e_tbk42_files LABEL e2e
+             COMMAND ${TB_E2E_SCRIPTS}/tbk42-files ${TB_WINE_PREFIX_winxp} ${TB_E2E_WORK}/files
+                     ${TB_TBK42_DRIVER} ${TB_TBK42})

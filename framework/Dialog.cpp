@@ -19,14 +19,15 @@ INT_PTR Dialog::DoModal(HWND parent) {
         return -1;
     }
     if (disableOwner) EnableWindow(parent, FALSE);
-    if (!ended) {
+    // A dialog that ended while it was being created was never shown: the owner keeps
+    // whatever activation it had.
+    bool shown = !ended;
+    if (shown) {
         ShowWindow(hwnd, SW_SHOWNORMAL);
         RunModalLoop();
     }
-    if (disableOwner) {
-        EnableWindow(parent, TRUE);
-        SetActiveWindow(parent);
-    }
+    if (disableOwner) EnableWindow(parent, TRUE);
+    if (shown && parent) SetActiveWindow(parent);
     if (hwnd) DestroyWindow(hwnd);
     return result;
 }

@@ -7,34 +7,42 @@ namespace e2e {
 
 namespace {
 
-const DWORD kPollMs = 20;
 const UINT kMessageWaitMs = 5000; // a sent message never blocks a driver for longer
 
-// Calls find() every kPollMs until it returns a window or the time is up.
-template <typename Find> HWND Poll(DWORD timeoutMs, Find find) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        if (HWND found = find()) return found;
-        if (GetTickCount() - start >= timeoutMs) return nullptr;
-        Sleep(kPollMs);
-    }
-}
-
-struct DialogSearch {
+struct WindowSearch {
     DWORD processId;
-    HWND found;
+    const char* className; // null: any
+    const char* title;     // null: any
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<DialogSearch*>(param);
-    char className[16];
+bool HasClass(HWND window, const char* className) {
+    char actual[64];
+    return !className ||
+           (GetClassNameA(window, actual, sizeof actual) && !lstrcmpA(actual, className));
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId != search->processId || !IsWindowVisible(window) ||
-        !GetClassNameA(window, className, sizeof className) || lstrcmpA(className, "#32770"))
-        return TRUE;
-    search->found = window;
-    return FALSE;
+    if ((!search->processId || processId == search->processId) && IsWindowVisible(window) &&
+        HasClass(window, search->className) &&
+        (!search->title || WindowText(window) == search->title))
+        search->found.push_back(window);
+    return TRUE;
+}
+
+// Texts of the program are CP932; the log is read as UTF-8.
+std::string Readable(const std::string& ansi) {
+    int wide =
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring text(wide, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &text[0], wide);
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &utf8[0], size, nullptr, nullptr);
+    return utf8;
 }
 
 std::string Hex(const std::string& bytes) {
@@ -71,16 +79,45 @@ bool Process::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
            GetExitCodeProcess(info.hProcess, exitCode);
 }
 
-HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
-    return Poll(timeoutMs, [=] { return FindWindowA(className, title); });
+bool Process::WaitForExitWatching(DWORD timeoutMs, DWORD* exitCode, bool* windowSeen,
+                                  const char* className, const char* title) {
+    *windowSeen = false;
+    return WaitFor(timeoutMs, [&] {
+        *windowSeen = *windowSeen || !VisibleWindows(Id(), className, title).empty();
+        return WaitForExit(0, exitCode);
+    });
 }
 
-HWND WaitForDialog(DWORD processId, DWORD timeoutMs) {
-    return Poll(timeoutMs, [=] {
-        DialogSearch search = {processId, nullptr};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found;
+HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [=] { return FindWindowA(className, title); });
+}
+
+std::vector<HWND> VisibleWindows(DWORD processId, const char* className, const char* title) {
+    WindowSearch search = {processId, className, title, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindowOf(DWORD processId, const char* className, const char* title, DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [=]() -> HWND {
+        std::vector<HWND> found = VisibleWindows(processId, className, title);
+        return found.empty() ? nullptr : found[0];
     });
+}
+
+HWND WaitForDialog(DWORD processId, DWORD timeoutMs, HWND except) {
+    return WaitFor(timeoutMs, [=]() -> HWND {
+        for (HWND dialog : VisibleWindows(processId, "#32770"))
+            if (dialog != except) return dialog;
+        return nullptr;
+    });
+}
+
+std::vector<HWND> ChildWindows(HWND parent, const char* className) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (HasClass(child, className)) children.push_back(child);
+    return children;
 }
 
 std::string WindowText(HWND window) {
@@ -100,6 +137,18 @@ std::string MessageBoxText(HWND box) {
     return WindowText(GetDlgItem(box, 0xFFFF));
 }
 
+bool MessageBoxHasIcon(HWND box) {
+    for (HWND control : ChildWindows(box, "Static")) {
+        DWORD_PTR icon = 0;
+        if ((GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            SendMessageTimeoutA(control, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kMessageWaitMs,
+                                &icon) &&
+            icon)
+            return true;
+    }
+    return false;
+}
+
 bool Click(HWND button) {
     return button && PostMessageA(button, BM_CLICK, 0, 0);
 }
@@ -112,10 +161,144 @@ bool PostCommand(HWND window, int id) {
     return window && PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
+bool PressKeys(HWND window, const std::vector<WORD>& keys) {
+    if (!window || !SetForegroundWindow(window)) return false;
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) ==
+           inputs.size();
+}
+
+RemoteMemory::RemoteMemory(HWND window, SIZE_T size) {
+    DWORD processId = 0;
+    if (!window || !GetWindowThreadProcessId(window, &processId)) return;
+    process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return;
+    base = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+}
+
+RemoteMemory::~RemoteMemory() {
+    if (base) VirtualFreeEx(process, base, 0, MEM_RELEASE);
+    if (process) CloseHandle(process);
+}
+
+bool RemoteMemory::Write(SIZE_T offset, const void* data, SIZE_T size) {
+    SIZE_T done = 0;
+    return base && WriteProcessMemory(process, base + offset, data, size, &done) && done == size;
+}
+
+bool RemoteMemory::Read(SIZE_T offset, void* data, SIZE_T size) const {
+    SIZE_T done = 0;
+    return base && ReadProcessMemory(process, base + offset, data, size, &done) && done == size;
+}
+
+std::string RemoteMemory::ReadText(SIZE_T offset, SIZE_T size) const {
+    std::vector<char> text(size + 1);
+    if (!Read(offset, text.data(), size)) return std::string();
+    return text.data();
+}
+
+namespace {
+
+const SIZE_T kTextSize = 512;
+
+// Sends a message whose lParam points to a copy of `item` in the control's process,
+// followed there by a text buffer that item's `pszText` (or whatever `linkText` sets)
+// points to; the control's answer and the item come back. Returns the result, -1 when
+// the memory could not be used.
+template <typename Item, typename LinkText>
+LRESULT SendWithItem(HWND control, UINT message, WPARAM wParam, Item& item, LinkText linkText,
+                     std::string* text = nullptr) {
+    RemoteMemory memory(control, sizeof item + kTextSize);
+    linkText(item, reinterpret_cast<char*>(memory.At(sizeof item)));
+    if (!memory.Write(0, &item, sizeof item)) return -1;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(control, message, wParam, memory.At(), SMTO_ABORTIFHUNG,
+                             kMessageWaitMs, &result) ||
+        !memory.Read(0, &item, sizeof item))
+        return -1;
+    if (text) *text = memory.ReadText(sizeof item, kTextSize);
+    return static_cast<LRESULT>(result);
+}
+
+template <typename Item> void LinkText(Item& item, char* text) {
+    item.pszText = text;
+    item.cchTextMax = kTextSize;
+}
+
+} // namespace
+
+std::string TabCaption(HWND tabs, int index) {
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    std::string text;
+    if (SendWithItem(tabs, TCM_GETITEMA, index, item, LinkText<TCITEMA>, &text) <= 0) return "";
+    return text;
+}
+
+bool ToolbarButton(HWND toolbar, int position, TBBUTTON* button) {
+    *button = TBBUTTON{};
+    return SendWithItem(toolbar, TB_GETBUTTON, position, *button, [](TBBUTTON&, char*) {}) > 0;
+}
+
+std::vector<int> StatusBarParts(HWND statusBar) {
+    const int kMostParts = 256;
+    RemoteMemory memory(statusBar, kMostParts * sizeof(int));
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutA(statusBar, SB_GETPARTS, kMostParts, memory.At(), SMTO_ABORTIFHUNG,
+                             kMessageWaitMs, &count) ||
+        count > kMostParts)
+        return {};
+    std::vector<int> parts(count);
+    if (count && !memory.Read(0, parts.data(), count * sizeof(int))) return {};
+    return parts;
+}
+
+std::string StatusBarText(HWND statusBar, int part) {
+    RemoteMemory memory(statusBar, kTextSize);
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(statusBar, SB_GETTEXTLENGTHA, part, 0, SMTO_ABORTIFHUNG,
+                             kMessageWaitMs, &length) ||
+        LOWORD(length) >= kTextSize ||
+        !SendMessageTimeoutA(statusBar, SB_GETTEXTA, part, memory.At(), SMTO_ABORTIFHUNG,
+                             kMessageWaitMs, &length))
+        return "";
+    return memory.ReadText(0, kTextSize);
+}
+
+std::string ListViewText(HWND list, int row, int column) {
+    LVITEMA item = {};
+    item.iSubItem = column;
+    std::string text;
+    if (SendWithItem(list, LVM_GETITEMTEXTA, row, item, LinkText<LVITEMA>, &text) < 0) return "";
+    return text;
+}
+
+bool SelectListViewRow(HWND list, int row) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    return SendWithItem(list, LVM_SETITEMSTATE, row, item, [](LVITEMA&, char*) {}) > 0;
+}
+
 bool Checks::That(bool ok, const char* what) {
     if (!ok) {
         ++failures;
-        std::printf("FAILED: %s\n", what);
+        std::printf("FAILED: %s\n", Readable(what).c_str());
     }
     return ok;
 }
@@ -123,16 +306,30 @@ bool Checks::That(bool ok, const char* what) {
 bool Checks::Equal(const char* what, const std::string& expected, const std::string& actual) {
     if (expected == actual) return true;
     ++failures;
-    std::printf("FAILED: %s\n  expected: %s\n  actual:   %s\n", what, Hex(expected).c_str(),
-                Hex(actual).c_str());
+    std::printf("FAILED: %s\n  expected: %s\n            %s\n  actual:   %s\n            %s\n",
+                Readable(what).c_str(), Readable(expected).c_str(), Hex(expected).c_str(),
+                Readable(actual).c_str(), Hex(actual).c_str());
     return false;
 }
 
 bool Checks::Equal(const char* what, DWORD expected, DWORD actual) {
     if (expected == actual) return true;
     ++failures;
-    std::printf("FAILED: %s: expected %lu, actual %lu\n", what, expected, actual);
+    std::printf("FAILED: %s: expected %lu, actual %lu\n", Readable(what).c_str(), expected, actual);
     return false;
+}
+
+bool AnswerMessageBox(Checks& checks, DWORD processId, const char* title, const char* text,
+                      int button) {
+    HWND box = WaitForWindowOf(processId, "#32770", title);
+    std::string what = std::string("message box \"") + text + "\"";
+    if (!checks.That(box != nullptr, (what + " appears, titled " + title).c_str())) return false;
+    checks.Equal((what + ": text").c_str(), text, MessageBoxText(box));
+    checks.That(MessageBoxHasIcon(box), (what + ": icon").c_str());
+    checks.That(ClickDialogButton(box, button), (what + ": button pressed").c_str());
+    checks.That(WaitFor(kDefaultWait, [=] { return !IsWindow(box); }),
+                (what + ": box closes").c_str());
+    return true;
 }
 
 int Checks::Result() const {

@@ -1,0 +1,32 @@
+// The TBK42 scenarios of the e2e driver. Each drives the real program in the prefix it
+// runs in and records its failed checks; Args are the command-line values after the
+// scenario's name.
+#pragma once
+#include "tests/e2e/Tbk42App.h"
+
+namespace tbk42 {
+
+// EXE PLATFORM-ID: the main window as first shown, on either Windows family.
+void Startup(e2e::Checks& checks, const Args& args);
+// EXE COPY-EXE: one running copy per executable name.
+void SingleInstance(e2e::Checks& checks, const Args& args);
+// EXE: no printer of the model, only a file port, two file ports: message, exit code 1.
+void NoPrinter(e2e::Checks& checks, const Args& args);
+void OneFilePrinter(e2e::Checks& checks, const Args& args);
+void OnlyFilePrinters(e2e::Checks& checks, const Args& args);
+// EXE: two printers, one on a file port: the dialog's rows, a refused row, cancel.
+void ChoosePrinter(e2e::Checks& checks, const Args& args);
+// EXE: Cancel in the first printer dialog ends the program.
+void CancelPrinterChoice(e2e::Checks& checks, const Args& args);
+// EXE JOBS-FILE: one changed switch sent to the printer whose jobs land in JOBS-FILE.
+void Send(e2e::Checks& checks, const Args& args);
+// EXE: the chosen printer (the model on LPT1:) disappears before a send; another
+// printer on a port that is not FILE: is then offered.
+void SendToVanishedPrinter(e2e::Checks& checks, const Args& args);
+// EXE FILE: a changed switch saved to FILE.
+void Save(e2e::Checks& checks, const Args& args);
+// EXE SAVED AFTER-REFUSED REFUSED...: refused files change nothing (AFTER-REFUSED is
+// then saved), and SAVED loads.
+void Load(e2e::Checks& checks, const Args& args);
+
+} // namespace tbk42
