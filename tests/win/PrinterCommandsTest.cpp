@@ -32,10 +32,28 @@ protected:
     bool ButtonEnabled(int id) const {
         return SendMessageA(window.Toolbar(), TB_ISBUTTONENABLED, id, 0) != 0;
     }
+    // A ready printer whose reply holds the factory settings but for MSW1 = 0xA5
+    // (country 5 "スウェーデン", switches 6 and 8 on).
     void ReadyPrinter() {
         port.refusedOpens = 0;
-        port.SetReply(
-            [](std::size_t i) { return static_cast<unsigned char>(i == 4 ? 0xA5 : 9 + i % 40); });
+        port.reply = FactoryReply();
+        port.reply[4] = 0xA5;
+    }
+    static std::vector<unsigned char> FactoryReply() {
+        std::vector<unsigned char> reply(printer::kReplySize, 0);
+        const unsigned char loadPositions = 9; // load positions travel plus 9
+        auto set = [&](std::size_t at, std::initializer_list<int> values) {
+            for (int value : values) reply[at++] = static_cast<unsigned char>(value);
+        };
+        set(5, {0x02, 0x00, 0x0C}); // msw2, msw3, msw4
+        set(19, {15});
+        set(22, {40, 36, 96, 66, 120 + loadPositions, 120 + loadPositions, 46 + loadPositions,
+                 54 + loadPositions, 0, 2, 0, 46 + loadPositions, 2});
+        for (std::size_t group = 69; group <= 102; group += 11) {
+            set(group, {66, 0, 136, 120 + loadPositions, 120 + loadPositions, 46 + loadPositions,
+                        54 + loadPositions, 0, 0, 46 + loadPositions});
+        }
+        return reply;
     }
 };
 
@@ -93,6 +111,11 @@ TEST_F(PrinterCommandsTest, ReadBackAtStartUpShowsThePrintersSettings) {
         EXPECT_TRUE(window.FileSnapshot() == window.WorkingBlock());
         EXPECT_FALSE(window.SendPending());
         EXPECT_TRUE(MenuGreyed(ID_SEND));
+        EXPECT_EQ("スウェーデン", Text(2, 1010));
+        settings::SettingsBlock expected = settings::FactoryBlock;
+        expected.At(settings::field::msw1, 0) = 0x05;
+        expected.At(settings::field::msw1, 1) = 0x0A;
+        EXPECT_TRUE(window.WorkingBlock() == expected);
     }});
     EXPECT_EQ(std::vector<unsigned char>(printer::kSettingsRequest, printer::kSettingsRequest + 5),
               port.written);
