@@ -12,7 +12,7 @@
 
 namespace {
 
-struct PrinterSpec {
+struct PrinterEntry {
     std::string printer, driver, port;
 };
 
@@ -27,7 +27,7 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
-bool ReadSpecs(const char* path, std::vector<PrinterSpec>* specs) {
+bool ReadEntries(const char* path, std::vector<PrinterEntry>* entries) {
     FILE* file = std::fopen(path, "rb");
     if (!file) return false;
     std::string text;
@@ -40,7 +40,7 @@ bool ReadSpecs(const char* path, std::vector<PrinterSpec>* specs) {
         if (line.empty()) continue;
         std::vector<std::string> fields = Split(line, '\t');
         if (fields.size() != 3) return false;
-        specs->push_back({fields[0], fields[1], fields[2]});
+        entries->push_back({fields[0], fields[1], fields[2]});
     }
     return true;
 }
@@ -77,11 +77,11 @@ bool AddDriver(const std::string& driver, const char* environment, DWORD version
     return false;
 }
 
-bool AddQueue(const PrinterSpec& spec) {
+bool AddQueue(const PrinterEntry& entry) {
     PRINTER_INFO_2A info = {};
-    info.pPrinterName = Text(spec.printer);
-    info.pPortName = Text(spec.port);
-    info.pDriverName = Text(spec.driver);
+    info.pPrinterName = Text(entry.printer);
+    info.pPortName = Text(entry.port);
+    info.pDriverName = Text(entry.driver);
     info.pPrintProcessor = const_cast<char*>("WinPrint");
     info.pDatatype = const_cast<char*>("RAW");
     HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
@@ -89,7 +89,7 @@ bool AddQueue(const PrinterSpec& spec) {
         ClosePrinter(printer);
         return true;
     }
-    std::fprintf(stderr, "addprinter: printer \"%s\": error %lu\n", spec.printer.c_str(),
+    std::fprintf(stderr, "addprinter: printer \"%s\": error %lu\n", entry.printer.c_str(),
                  GetLastError());
     return false;
 }
@@ -97,17 +97,17 @@ bool AddQueue(const PrinterSpec& spec) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<PrinterSpec> specs;
-    if (argc != 3 || !ReadSpecs(argv[2], &specs)) {
+    std::vector<PrinterEntry> entries;
+    if (argc != 3 || !ReadEntries(argv[2], &entries)) {
         std::fprintf(stderr,
                      "usage: addprinter.exe PPD-FILE LIST-FILE (printer TAB driver TAB port)\n");
         return 2;
     }
-    for (const PrinterSpec& spec : specs)
-        if (!AddDriver(spec.driver, "Windows NT x86", 3, argv[1]) ||
-            !AddDriver(spec.driver, "Windows 4.0", 0, argv[1]) || !AddQueue(spec))
+    for (const PrinterEntry& entry : entries)
+        if (!AddDriver(entry.driver, "Windows NT x86", 3, argv[1]) ||
+            !AddDriver(entry.driver, "Windows 4.0", 0, argv[1]) || !AddQueue(entry))
             return 1;
-    if (!specs.empty() && !SetDefaultPrinterA(specs.front().printer.c_str())) {
+    if (!entries.empty() && !SetDefaultPrinterA(entries.front().printer.c_str())) {
         std::fprintf(stderr, "addprinter: default printer: error %lu\n", GetLastError());
         return 1;
     }
