@@ -166,3 +166,65 @@ TEST_F(MainWindowTest, CloseBoxAndExitCommandEndTheWindow) {
         {[&] { PostMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }});
     EXPECT_EQ(IDOK, result);
 }
+
+TEST_F(MainWindowTest, MenuAndAcceleratorsAreTheProgramsOwn) {
+    struct Item {
+        int id; // 0 for a separator
+        const char* text;
+    };
+    const std::vector<std::pair<const char*, std::vector<Item>>> menus = {
+        {"ファイル(&F)",
+         {{ID_FILE_LOAD, "設定ファイルの読み込み(&O)...\tCtrl+O"},
+          {ID_FILE_SAVE, "設定ファイルへの書き込み(&S)...\tCtrl+S"},
+          {0, ""},
+          {ID_RECEIVE, "設定値をプリンタから受信(&R)\tCtrl+R"},
+          {ID_SEND, "設定値をプリンタへ送信(&W)\tCtrl+W"},
+          {ID_FACTORY, "工場出荷設定を表示(&I)\tCtrl+I"},
+          {0, ""},
+          {ID_CHOOSE_PRINTER, "プリンタの選択(&C)...\tCtrl+C"},
+          {0, ""},
+          {ID_EXIT, "終了(&X)\tAlt+F4"}}},
+        {"メニュー(&M)",
+         {{ID_PAGE_SELECT, "機能選択(&K)\tCtrl+K"},
+          {ID_PAGE_PARAM, "パラメータ設定（&P）\tCtrl+P"},
+          {ID_PAGE_MSW1, "メモリスイッチ１(&1)\tCtrl+1"},
+          {ID_PAGE_MSW2, "メモリスイッチ２(&2)\tCtrl+2"},
+          {ID_PAGE_MSW3, "メモリスイッチ３(&3)\tCtrl+3"},
+          {ID_PAGE_MSW4, "メモリスイッチ４(&4)\tCtrl+4"}}},
+        {"ヘルプ(&H)",
+         {{ID_HELP_CONTENTS, "ヘルプ目次(&H)\tF1"}, {0, ""}, {ID_ABOUT, "バージョン情報(&A)..."}}},
+    };
+    Run({[&] {
+        HMENU bar = GetMenu(window.Handle());
+        ASSERT_EQ(static_cast<int>(menus.size()), GetMenuItemCount(bar));
+        for (int popup = 0; popup < GetMenuItemCount(bar); ++popup) {
+            char text[128] = {};
+            GetMenuStringA(bar, popup, text, sizeof text, MF_BYPOSITION);
+            EXPECT_EQ(menus[popup].first, std::string(text));
+            HMENU items = GetSubMenu(bar, popup);
+            const std::vector<Item>& expected = menus[popup].second;
+            ASSERT_EQ(static_cast<int>(expected.size()), GetMenuItemCount(items));
+            for (int position = 0; position < GetMenuItemCount(items); ++position) {
+                char itemText[128] = {};
+                GetMenuStringA(items, position, itemText, sizeof itemText, MF_BYPOSITION);
+                EXPECT_EQ(expected[position].text, std::string(itemText));
+                EXPECT_EQ(static_cast<UINT>(expected[position].id ? expected[position].id : 0),
+                          GetMenuItemID(items, position));
+            }
+        }
+    }});
+    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN));
+    ACCEL keys[16] = {};
+    ASSERT_EQ(13, CopyAcceleratorTableA(table, keys, 16));
+    const WORD order[13][2] = {{'1', ID_PAGE_MSW1}, {'2', ID_PAGE_MSW2},   {'3', ID_PAGE_MSW3},
+                               {'4', ID_PAGE_MSW4}, {'C', ID_CHOOSE_PRINTER}, {'I', ID_FACTORY},
+                               {'K', ID_PAGE_SELECT}, {'O', ID_FILE_LOAD}, {'P', ID_PAGE_PARAM},
+                               {'R', ID_RECEIVE},  {'S', ID_FILE_SAVE},    {VK_F1, ID_HELP_CONTENTS},
+                               {'W', ID_SEND}};
+    for (int i = 0; i < 13; ++i) {
+        EXPECT_EQ(order[i][0], keys[i].key) << i;
+        EXPECT_EQ(order[i][1], keys[i].cmd) << i;
+        BYTE modifiers = order[i][0] == VK_F1 ? FVIRTKEY : FVIRTKEY | FCONTROL;
+        EXPECT_EQ(modifiers, keys[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT)) << i;
+    }
+}
