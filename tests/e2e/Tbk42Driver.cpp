@@ -23,6 +23,7 @@ const Scenario kScenarios[] = {
     {"only-file-printers", "EXE", 1, tbk42::OnlyFilePrinters},
     {"choose-printer", "EXE", 1, tbk42::ChoosePrinter},
     {"cancel-printer", "EXE", 1, tbk42::CancelPrinterChoice},
+    {"rechoose-printer-9x", "EXE", 1, tbk42::RechoosePrinter9x},
     {"send", "EXE JOBS-FILE", 2, tbk42::Send},
     {"send-vanished", "EXE", 1, tbk42::SendToVanishedPrinter},
     {"save", "EXE FILE", 2, tbk42::Save},

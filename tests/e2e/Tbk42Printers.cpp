@@ -4,6 +4,7 @@
 
 #include "app/Texts.h"
 #include "resources/PageIds.h"
+#include "resources/Tbk42Ids.h"
 
 #include <commctrl.h>
 
@@ -67,6 +68,44 @@ void ChoosePrinter(e2e::Checks& checks, const Args& args) {
     // Cancel at start-up ends the program, here with the refused file port as the choice.
     e2e::ClickDialogButton(dialog, IDCANCEL);
     app.ExpectExit(0, false);
+}
+
+namespace {
+
+// Chooses `name` in the printer dialog that comes next.
+bool ChooseInDialog(e2e::Checks& checks, App& app, const char* name) {
+    HWND dialog = app.WaitForPrinterDialog();
+    if (!dialog || !checks.That(SelectPrinter(dialog, name), "printer listed")) return false;
+    return e2e::ClickDialogButton(dialog, IDOK);
+}
+
+} // namespace
+
+void RechoosePrinter9x(e2e::Checks& checks, const Args& args) {
+    App app(checks);
+    if (!app.Start(args[0], nullptr)) return;
+    // At start-up the printer on LPT1: is read back at once; Wine has no port driver.
+    if (!ChooseInDialog(checks, app, kModel)) return;
+    app.Answer(kPrinterBusy);
+    if (!app.WaitForMain()) return;
+    checks.That(app.ButtonEnabled(ID_TB_RECEIVE), "receive enabled for LPT1:");
+    checks.That(app.ButtonEnabled(ID_TB_PRINTER), "choose-printer enabled for two printers");
+
+    // Chosen again later: the failed read-back falls back to the factory settings.
+    app.Keys({VK_CONTROL, 'C'});
+    if (!ChooseInDialog(checks, app, kModel)) return;
+    app.Answer(kPrinterBusy);
+    app.Answer(kFactoryShownMessage);
+    checks.That(app.ButtonEnabled(ID_TB_SEND), "send enabled after the fallback");
+
+    // A printer on another port cannot be read back.
+    app.Keys({VK_CONTROL, 'C'});
+    if (!ChooseInDialog(checks, app, "K42 Spare")) return;
+    app.Answer(kNoReadBackOnThisPort);
+    app.Answer(kFactoryShownMessage);
+    checks.That(!app.ButtonEnabled(ID_TB_RECEIVE), "receive greyed for LPT2:");
+    checks.That(app.ButtonEnabled(ID_TB_SEND), "send enabled for LPT2:");
+    app.Exit();
 }
 
 void CancelPrinterChoice(e2e::Checks& checks, const Args& args) {

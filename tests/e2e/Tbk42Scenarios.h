@@ -16,6 +16,9 @@ void OneFilePrinter(e2e::Checks& checks, const Args& args);
 void OnlyFilePrinters(e2e::Checks& checks, const Args& args);
 // EXE: two printers, one on a file port: the dialog's rows, a refused row, cancel.
 void ChoosePrinter(e2e::Checks& checks, const Args& args);
+// EXE (Windows 98, the model on LPT1: and "K42 Spare" on LPT2:): choosing the LPT1:
+// printer again falls back to the factory settings; another port cannot be read back.
+void RechoosePrinter9x(e2e::Checks& checks, const Args& args);
 // EXE: Cancel in the first printer dialog ends the program.
 void CancelPrinterChoice(e2e::Checks& checks, const Args& args);
 // EXE JOBS-FILE: one changed switch sent to the printer whose jobs land in JOBS-FILE.
