@@ -154,7 +154,11 @@ bool Click(HWND button) {
 }
 
 bool ClickDialogButton(HWND dialog, int id) {
-    return Click(GetDlgItem(dialog, id));
+    // The button's notification itself: a posted BM_CLICK depends on the dialog being
+    // active, which another process cannot rely on.
+    HWND button = GetDlgItem(dialog, id);
+    return button && PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                  reinterpret_cast<LPARAM>(button));
 }
 
 bool PostCommand(HWND window, int id) {

@@ -69,7 +69,9 @@ bool MessageBoxHasIcon(HWND box);
 
 // Posted, not sent: a click that opens a modal box would block a sent message.
 bool Click(HWND button);
-bool ClickDialogButton(HWND dialog, int id); // IDOK, IDYES, a control id...
+// A push button (IDOK, IDYES, a control id...) of a dialog or window: its click
+// notification, posted to the parent.
+bool ClickDialogButton(HWND dialog, int id);
 bool PostCommand(HWND window, int id);       // WM_COMMAND as from a menu or accelerator
 // Makes `window` the foreground window and types the keys as one chord, e.g.
 // {VK_CONTROL, 'W'}: pressed in order, released in reverse.

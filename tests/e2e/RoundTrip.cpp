@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
         return checks.Result();
     HWND window = e2e::WaitForWindow("TbE2eTarget", "テスト用ウィンドウ");
     if (!checks.That(window != nullptr, "window found by its exact title")) return checks.Result();
-    checks.That(e2e::Click(GetDlgItem(window, 100)), "button clicked");
+    checks.That(e2e::ClickDialogButton(window, 100), "button clicked");
 
     HWND box = e2e::WaitForDialog(target.Id());
     if (!checks.That(box != nullptr, "message box appears")) return checks.Result();
