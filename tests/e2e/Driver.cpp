@@ -120,7 +120,8 @@ bool WaitForClose(HWND window, DWORD timeoutMs) {
     HWND owner = GetWindow(window, GW_OWNER);
     if (!WaitFor(timeoutMs, [window] { return !IsWindow(window); })) return false;
     // The owner may go too: the program ends after its last box.
-    return !owner || WaitUntilIdle(owner, timeoutMs) || !IsWindow(owner);
+    return !owner || WaitUntilIdle(owner, timeoutMs) ||
+           WaitFor(timeoutMs, [owner] { return !IsWindow(owner); });
 }
 
 std::vector<HWND> ChildWindows(HWND parent, const char* className) {
