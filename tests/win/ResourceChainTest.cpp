@@ -1,6 +1,7 @@
 // The chain from UTF-8 sources through windres and the CP932 ANSI API: texts read
 // back from real windows made from the program's resources are byte-exact CP932.
 #include "framework/Dialog.h"
+#include "resources/PageIds.h"
 #include "resources/Tbk42Ids.h"
 
 #include <gtest/gtest.h>
