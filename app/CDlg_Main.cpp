@@ -84,11 +84,8 @@ BOOL CDlg_Main::OnInitDialog() {
 }
 
 void CDlg_Main::LocateHelpFile() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
-    HelpChoice choice =
-        ChooseHelpFile(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
+    framework::WindowsVersion version = framework::RunningWindows();
+    HelpChoice choice = ChooseHelpFile(version.platformId, version.major, version.minor);
     useHtmlHelp = choice.useHtmlHelp;
     bool fits = cp932::CopyBounded(helpPath, sizeof helpPath,
                                    path::FolderOf(framework::ModulePath()) + choice.fileName);

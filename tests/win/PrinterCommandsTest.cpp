@@ -22,7 +22,7 @@ protected:
     void SetUp() override {
         if (wintest::JobsFile().empty()) GTEST_SKIP() << "this prefix has no printer of the model";
     }
-    bool Nt() const { return framework::IsNtFamily(); }
+    bool Nt() const { return framework::RunningWindows().IsNt(); }
     void ChangeSomething() { SendMessageA(PageItem(3, 1017), BM_CLICK, 0, 0); }
     std::string StatusText(int part) {
         char text[256] = {};

@@ -125,7 +125,7 @@ TEST_F(SettingsFileTest, RefusedSaveShowsTheFamilysMessage) {
         EXPECT_FALSE(window.FileSnapshot() == window.WorkingBlock());
     }});
     ASSERT_EQ(1u, ui.messages.size());
-    if (framework::IsNtFamily()) {
+    if (framework::RunningWindows().IsNt()) {
         EXPECT_EQ(kFolderAccessDenied, ui.messages[0].text);
         EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), ui.messages[0].type & MB_ICONMASK);
     } else {

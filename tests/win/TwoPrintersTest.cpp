@@ -62,7 +62,7 @@ protected:
         ASSERT_TRUE(AddSecondPrinter()) << GetLastError();
     }
     void TearDown() override { DeleteSecondPrinter(); }
-    bool Nt() const { return framework::IsNtFamily(); }
+    bool Nt() const { return framework::RunningWindows().IsNt(); }
     // Accepts row `row` of the printer dialog that is up.
     std::function<void()> Choose(int row) {
         return [row] {
