@@ -52,7 +52,7 @@ bool CDlg_Main::ConfirmDiscardChanges() {
 
 bool CDlg_Main::StopForCentringRange() {
     if (!pageParam.AnyOutOfRange()) return false;
-    if (CurrentPage() != 1) SelectPage(1);
+    if (CurrentPage() != kParamPage) SelectPage(kParamPage);
     pageParam.CheckCentringRange();
     return true;
 }
