@@ -21,14 +21,8 @@ HIMAGELIST tabImages = nullptr;
 const COLORREF kTabImageMask = RGB(192, 192, 192);
 const int kToolTipMaxBytes = 79;
 
-struct TabEntry {
-    const char* caption;
-    int image;
-};
-const TabEntry kTabs[CDlg_Main::kPageCount] = {
-    {"機能選択", 0}, {"パラメータ設定", 2}, {"ＭＳＷ１", 1},
-    {"ＭＳＷ２", 1}, {"ＭＳＷ３", 1},       {"ＭＳＷ４", 1},
-};
+// The images of the tab strip IDB_TABS.
+enum TabImage { kSelectImage, kSwitchImage, kParamImage };
 
 // Toolbar buttons in order; a separator follows those marked.
 struct ToolbarEntry {
@@ -56,9 +50,23 @@ HINSTANCE Module() {
 
 } // namespace
 
+const CDlg_Main::PageEntry CDlg_Main::kPages[kPageCount] = {
+    {"機能選択", kSelectImage, ID_PAGE_SELECT,
+     [](CDlg_Main& window) -> CPage& { return window.pageSelect; }},
+    {"パラメータ設定", kParamImage, ID_PAGE_PARAM,
+     [](CDlg_Main& window) -> CPage& { return window.pageParam; }},
+    {"ＭＳＷ１", kSwitchImage, ID_PAGE_MSW1,
+     [](CDlg_Main& window) -> CPage& { return window.pageMsw1; }},
+    {"ＭＳＷ２", kSwitchImage, ID_PAGE_MSW2,
+     [](CDlg_Main& window) -> CPage& { return window.pageMsw2; }},
+    {"ＭＳＷ３", kSwitchImage, ID_PAGE_MSW3,
+     [](CDlg_Main& window) -> CPage& { return window.pageMsw3; }},
+    {"ＭＳＷ４", kSwitchImage, ID_PAGE_MSW4,
+     [](CDlg_Main& window) -> CPage& { return window.pageMsw4; }},
+};
+
 CDlg_Main::CDlg_Main()
-    : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))),
-      pages{&pageSelect, &pageParam, &pageMsw1, &pageMsw2, &pageMsw3, &pageMsw4} {
+    : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))) {
     if (!accelerators) accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
 }
 
@@ -84,11 +92,8 @@ BOOL CDlg_Main::OnInitDialog() {
 }
 
 void CDlg_Main::LocateHelpFile() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
-    HelpChoice choice =
-        ChooseHelpFile(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
+    framework::WindowsVersion version = framework::RunningWindows();
+    HelpChoice choice = ChooseHelpFile(version.platformId, version.major, version.minor);
     useHtmlHelp = choice.useHtmlHelp;
     bool fits = cp932::CopyBounded(helpPath, sizeof helpPath,
                                    path::FolderOf(framework::ModulePath()) + choice.fileName);
@@ -139,15 +144,15 @@ void CDlg_Main::CreateTabsAndPages() {
     for (int index = 0; index < kPageCount; ++index) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.pszText = const_cast<char*>(kTabs[index].caption);
-        item.iImage = kTabs[index].image;
+        item.pszText = const_cast<char*>(kPages[index].caption);
+        item.iImage = kPages[index].image;
         SendMessageA(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
     }
     for (int index = 0; index < kPageCount; ++index) {
         CPage& page = Page(index);
         page.Create(Handle());
         SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ShowWindow(page.Handle(), index == 0 ? SW_SHOW : SW_HIDE);
+        ShowWindow(page.Handle(), index == kSelectPage ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -159,7 +164,9 @@ int CDlg_Main::CurrentPage() const {
     return static_cast<int>(SendMessageA(TabControl(), TCM_GETCURSEL, 0, 0));
 }
 
-CPage& CDlg_Main::Page(int tabIndex) const { return *pages[tabIndex]; }
+CPage& CDlg_Main::Page(int tabIndex) {
+    return kPages[tabIndex].object(*this);
+}
 
 void CDlg_Main::SelectPage(int index) {
     SendMessageA(TabControl(), TCM_SETCURSEL, index, 0);

@@ -13,6 +13,8 @@
 
 class CDlg_Main : public framework::Dialog {
 public:
+    // The pages by tab, which is also the order of packing and unpacking.
+    enum PageIndex { kSelectPage, kParamPage, kMsw1Page, kMsw2Page, kMsw3Page, kMsw4Page };
     static constexpr int kPageCount = 6;
 
     CDlg_Main();
@@ -33,7 +35,8 @@ public:
     void SaveSettingsFile();
 
     int CurrentPage() const;
-    CPage& Page(int tabIndex) const;
+    CPage& Page(int tabIndex);
+    const CPage& Page(int tabIndex) const { return const_cast<CDlg_Main*>(this)->Page(tabIndex); }
     bool StartupDone() const { return startupDone; }
     const std::string& PrinterName() const { return printerName; }
     const std::string& PortName() const { return portName; }
@@ -62,6 +65,14 @@ private:
         void (CDlg_Main::*run)();
     };
     static const Command kCommands[];
+    // Everything about one page: its tab, the menu command that shows it, its object.
+    struct PageEntry {
+        const char* caption;
+        int image; // in the tab image strip
+        int command;
+        CPage& (*object)(CDlg_Main&);
+    };
+    static const PageEntry kPages[kPageCount];
 
     void ApplyPrinterChoice(const CDlg_Printer& dialog);
     void ReportReadBack(const printer::ReadBackResult& result);
@@ -95,13 +106,6 @@ private:
     // message and correction, and returns true (the command then stops).
     bool StopForCentringRange();
 
-    void SelectPage0() { SelectPage(0); }
-    void SelectPage1() { SelectPage(1); }
-    void SelectPage2() { SelectPage(2); }
-    void SelectPage3() { SelectPage(3); }
-    void SelectPage4() { SelectPage(4); }
-    void SelectPage5() { SelectPage(5); }
-
     HICON programIcon;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;
@@ -111,8 +115,6 @@ private:
     CPage_MSW2 pageMsw2;
     CPage_MSW3 pageMsw3;
     CPage_MSW4 pageMsw4;
-    // The pages by tab, which is also the order of packing and unpacking.
-    CPage* const pages[kPageCount];
     bool useHtmlHelp = false;
     char helpPath[MAX_PATH] = {};
     bool sendPending = false;

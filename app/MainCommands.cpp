@@ -9,12 +9,6 @@
 #include <commctrl.h>
 
 const CDlg_Main::Command CDlg_Main::kCommands[] = {
-    {ID_PAGE_SELECT, &CDlg_Main::SelectPage0},
-    {ID_PAGE_PARAM, &CDlg_Main::SelectPage1},
-    {ID_PAGE_MSW1, &CDlg_Main::SelectPage2},
-    {ID_PAGE_MSW2, &CDlg_Main::SelectPage3},
-    {ID_PAGE_MSW3, &CDlg_Main::SelectPage4},
-    {ID_PAGE_MSW4, &CDlg_Main::SelectPage5},
     {ID_DATA_CHECK, &CDlg_Main::UpdateSendCommand},
     {ID_EXIT, &CDlg_Main::ConfirmExit},
     {ID_FACTORY, &CDlg_Main::ShowFactorySettings},
@@ -39,6 +33,11 @@ void CDlg_Main::OnOK() {}
 void CDlg_Main::OnCancel() {}
 
 bool CDlg_Main::OnCommand(int id, int code, HWND control) {
+    for (int index = 0; index < kPageCount; ++index) {
+        if (kPages[index].command != id) continue;
+        SelectPage(index);
+        return true;
+    }
     for (const Command& command : kCommands) {
         if (command.id == id) {
             (this->*command.run)();
@@ -65,7 +64,7 @@ void CDlg_Main::EnableCommand(int menuId, int buttonId, bool enabled) {
 void CDlg_Main::ShowFactorySettings() {
     workingBlock = settings::FactoryBlock;
     UnpackBlock(workingBlock);
-    SelectPage(0);
+    SelectPage(kSelectPage);
     framework::Ui().ShowMessage(Handle(), kFactoryShownMessage, kMessageTitle,
                                 MB_OK | MB_ICONINFORMATION);
     UpdateSendCommand();

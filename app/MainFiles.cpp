@@ -52,7 +52,7 @@ bool CDlg_Main::ConfirmDiscardChanges() {
 
 bool CDlg_Main::StopForCentringRange() {
     if (!pageParam.AnyOutOfRange()) return false;
-    if (CurrentPage() != 1) SelectPage(1);
+    if (CurrentPage() != kParamPage) SelectPage(kParamPage);
     pageParam.CheckCentringRange();
     return true;
 }
@@ -90,7 +90,9 @@ void CDlg_Main::SaveSettingsFile() {
     HANDLE file = CreateFileA(dialog.file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        bool denied = framework::IsNtFamily() && GetLastError() == ERROR_ACCESS_DENIED;
+        // The error first: asking for the Windows version makes system calls of its own.
+        DWORD error = GetLastError();
+        bool denied = framework::RunningWindows().IsNt() && error == ERROR_ACCESS_DENIED;
         framework::Ui().ShowMessage(Handle(), denied ? kFolderAccessDenied : kFileWriteFailed,
                                     kMessageTitle,
                                     MB_OK | (denied ? MB_ICONEXCLAMATION : MB_ICONSTOP));

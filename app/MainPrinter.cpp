@@ -44,7 +44,7 @@ void CDlg_Main::ChoosePrinter() {
 
 void CDlg_Main::ApplyPrinterChoice(const CDlg_Printer& dialog) {
     EnableCommand(ID_CHOOSE_PRINTER, ID_TB_PRINTER, dialog.printerCount > 1);
-    bool nt = framework::IsNtFamily();
+    bool nt = framework::RunningWindows().IsNt();
     bool canReadBack = dialog.portName == kReadBackPort && !nt;
     if (canReadBack) {
         EnableCommand(ID_RECEIVE, ID_TB_RECEIVE, true);

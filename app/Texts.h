@@ -16,9 +16,7 @@ inline constexpr char kDiscardQuestion[] =
     "設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。";
 inline constexpr char kNotSettingsFile[] = "このファイルは設定ファイルではありません。";
 inline constexpr char kFolderAccessDenied[] =
-    "指定されたフォルダへのアクセスは拒否されました。\n指定されたフォルダへ書き込むためには、管理者"
-    "の"
-    "権限が必要です。\n\n設定ファイルの保存先を変更してやり直してください。";
+    "指定されたフォルダへのアクセスは拒否されました。\n指定されたフォルダへ書き込むためには、管理者の権限が必要です。\n\n設定ファイルの保存先を変更してやり直してください。";
 inline constexpr char kFileWriteFailed[] = "設定ファイルの書き込みに失敗しました。";
 inline constexpr char kFileFilter[] = "TB設定ファイル (*.dat)|*.dat||";
 inline constexpr char kFileExtension[] = "dat";
@@ -40,21 +38,15 @@ inline constexpr char kReadBackPort[] = "LPT1:";
 inline constexpr char kPrinterColumnName[] = "プリンタ名";
 inline constexpr char kPrinterColumnConnection[] = "接続先";
 inline constexpr char kNoUsablePrinter[] =
-    "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\n"
-    "Tuneboardを終了します。";
-inline constexpr char kOnlyFilePorts[] = "インストールされているプリンタの接続先がFILEのため設定値"
-                                         "を受信/送信できません。\nプリンタ設定を"
-                                         "確認してやり直してください。\n\nTuneboardを終了します。";
+    "使用可能なプリンタがありませんでした。プリンタドライバを確認してからやり直してください。\n\nTuneboardを終了します。";
+inline constexpr char kOnlyFilePorts[] =
+    "インストールされているプリンタの接続先がFILEのため設定値を受信/送信できません。\nプリンタ設定を確認してやり直してください。\n\nTuneboardを終了します。";
 inline constexpr char kNoPrinterChosen[] =
     "プリンタが選択されていません。\nプリンタを選択してください。";
 inline constexpr char kFilePortOnlyRow[] =
-    "接続先がFILEのため設定値を受信/"
-    "送信できません。\nプリンタ設定を確認してやり直してください。\n\n"
-    "Tuneboardを終了します。";
+    "接続先がFILEのため設定値を受信/送信できません。\nプリンタ設定を確認してやり直してください。\n\nTuneboardを終了します。";
 inline constexpr char kFilePortChooseOther[] =
-    "接続先がFILEのため設定値を受信/"
-    "送信できません。\nプリンタ設定を変更するか、他のプリンタに変更して"
-    "ください。";
+    "接続先がFILEのため設定値を受信/送信できません。\nプリンタ設定を変更するか、他のプリンタに変更してください。";
 inline constexpr char kNoReadBackOnThisPort[] = "設定値をプリンタから取得できません。";
 inline constexpr char kNoReadBackOnNt[] =
     "Windows XP/2000/NT 4.0でご利用になる場合、設定値をプリンタから取得することはできません。";

@@ -100,6 +100,16 @@ protected:
     // The ordinary handling of a command when the dialog does not take it.
     bool RouteToParent(int id, int code, HWND control);
 
+    // Runs `transfer` with IsWritingControls() true, so that change handlers can tell
+    // the dialog's own writes to its controls from the user's.
+    template <class Transfer> void WriteControls(Transfer transfer) {
+        bool outer = writingControls;
+        writingControls = true;
+        transfer();
+        writingControls = outer;
+    }
+    bool IsWritingControls() const { return writingControls; }
+
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -114,6 +124,7 @@ private:
     HWND hwnd = nullptr;
     bool modal = false;
     bool ended = false;
+    bool writingControls = false;
     INT_PTR result = -1;
     std::vector<MessageHook*> hooks;
 };

@@ -2,15 +2,11 @@
 
 namespace framework {
 
-DWORD PlatformId() {
+WindowsVersion RunningWindows() {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
-    return version.dwPlatformId;
-}
-
-bool IsNtFamily() {
-    return PlatformId() == VER_PLATFORM_WIN32_NT;
+    return {version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion};
 }
 
 std::string ModulePath() {

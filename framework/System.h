@@ -6,10 +6,17 @@
 
 namespace framework {
 
-// The platform id of the version information: 2 is the Windows NT family, anything
-// else the Windows 9x family.
-DWORD PlatformId();
-bool IsNtFamily();
+// The running Windows as GetVersionExA tells it: the platform id (2 for the NT family,
+// anything else the Windows 9x family) and the version, such as 4.0 or 5.1.
+struct WindowsVersion {
+    DWORD platformId;
+    DWORD major;
+    DWORD minor;
+    bool IsNt() const { return platformId == VER_PLATFORM_WIN32_NT; }
+};
+
+// The one question for the Windows family and version in both programs.
+WindowsVersion RunningWindows();
 // The full path of the running program's executable (at most MAX_PATH bytes).
 std::string ModulePath();
 

@@ -2,6 +2,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Seam.h"
+#include "pages/NumberEdits.h"
 #include "pages/PageTexts.h"
 #include "resources/PageIds.h"
 #include "resources/Tbk42Ids.h"
@@ -108,14 +109,15 @@ BOOL CDlg_Format::OnInitDialog() {
 }
 
 void CDlg_Format::ToControls() {
-    transferring = true;
-    for (const NumberEdit& edit : kEdits) {
-        framework::SetInt(Handle(), edit.edit, FieldOf(fields, edit.holds, edit.path));
-        if (edit.slider) {
-            SendDlgItemMessageA(Handle(), edit.slider, TBM_SETPOS, TRUE, fields.stop[edit.path]);
+    WriteControls([this] {
+        for (const NumberEdit& edit : kEdits) {
+            framework::SetInt(Handle(), edit.edit, FieldOf(fields, edit.holds, edit.path));
+            if (edit.slider) {
+                SendDlgItemMessageA(Handle(), edit.slider, TBM_SETPOS, TRUE,
+                                    fields.stop[edit.path]);
+            }
         }
-    }
-    transferring = false;
+    });
 }
 
 void CDlg_Format::SetUpRanges() {
@@ -125,10 +127,8 @@ void CDlg_Format::SetUpRanges() {
                                 MAKELPARAM(0, settings::kStopCount - 1));
         }
     }
-    for (const NumberEdit& edit : kEdits) {
-        const settings::EditRuleInfo& rule = settings::GetEditRuleInfo(edit.rule);
-        SendDlgItemMessageA(Handle(), edit.spin, UDM_SETRANGE, 0, MAKELPARAM(rule.max, rule.min));
-    }
+    for (const NumberEdit& edit : kEdits)
+        pages::SetSpinRange(Handle(), edit.spin, edit.rule);
 }
 
 void CDlg_Format::OnSliderScroll() {
@@ -143,11 +143,7 @@ void CDlg_Format::OnSliderScroll() {
 }
 
 void CDlg_Format::OnEditChange(const NumberEdit& edit) {
-    HWND control = Item(edit.edit);
-    settings::EditCheck check = settings::CheckEdit(
-        edit.rule, framework::GetText(Handle(), edit.edit), GetFocus() == control);
-    if (check.lengthCut) SetWindowTextA(control, check.lengthCut->c_str());
-    if (check.correction) SetWindowTextA(control, check.correction->c_str());
+    settings::EditCheck check = pages::RunEditCheck(Handle(), edit.edit, edit.rule, nullptr);
     if (edit.slider) {
         int stop = settings::NearestStop(check.value, settings::StopsFor(edit.path));
         SendDlgItemMessageA(Handle(), edit.slider, TBM_SETPOS, TRUE, stop);
@@ -201,7 +197,7 @@ bool CDlg_Format::OnCommand(int id, int code, HWND control) {
     if (control && code == EN_CHANGE) {
         for (const NumberEdit& edit : kEdits) {
             if (edit.edit != id) continue;
-            if (!transferring) OnEditChange(edit);
+            if (!IsWritingControls()) OnEditChange(edit);
             return true;
         }
     }

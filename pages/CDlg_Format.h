@@ -45,5 +45,4 @@ private:
     std::array<settings::LongRecord, settings::kFormatCount - 1>& longRecords;
     settings::FormatFields fields;
     std::string formatName;
-    bool transferring = false;
 };

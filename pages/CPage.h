@@ -20,22 +20,4 @@ protected:
     // Sends the data-check command to the page itself; the ordinary routing of a
     // child dialog's commands takes it to the main window.
     void RaiseDataCheck();
-    // Raises it for a notification from a control whose id is among `ids`.
-    template <std::size_t N> void RaiseDataCheckFor(int id, HWND control, const int (&ids)[N]) {
-        if (!control) return;
-        for (int listed : ids) {
-            if (listed == id) RaiseDataCheck();
-        }
-    }
-    // Runs `transfer` with the edit change handlers suppressed.
-    template <class Transfer> void WriteControls(Transfer transfer) {
-        bool outer = exchanging;
-        exchanging = true;
-        transfer();
-        exchanging = outer;
-    }
-    bool IsExchanging() const { return exchanging; }
-
-private:
-    bool exchanging = false;
 };

@@ -1,6 +1,6 @@
 #include "pages/CPage_Select.h"
 
-#include "framework/DataExchange.h"
+#include "pages/PageControls.h"
 #include "pages/PageTexts.h"
 #include "resources/Tbk42Ids.h"
 #include "settings/SettingTexts.h"
@@ -9,46 +9,31 @@
 
 namespace {
 
-using settings::SelectPageValues;
+using namespace settings;
+using S = SelectPageValues;
+using Control = pages::PageControl<S>;
 
-// The controls whose every notification raises the data-check command.
-const int kNotifyingControls[] = {IDC_SELECT_QUIET_ON, IDC_SELECT_GOTHIC,    IDC_SELECT_QUIET_OFF,
-                                  IDC_SELECT_MINCHO,   IDC_SELECT_THICKNESS, IDC_SELECT_PRESSURE,
-                                  IDC_SELECT_POSITION, IDC_SELECT_REDUCTION, IDC_SELECT_COPY_POWER};
+const std::size_t kList = S::kListTextLimit;
+const std::size_t kShortList = S::kPrintPositionTextLimit;
+
+// In member order, which is also the order of taking them.
+const Control kControls[] = {
+    pages::ListControl(IDC_SELECT_PRESSURE, &S::printPressure, kPrintPressureList, kList),
+    pages::ListControl(IDC_SELECT_POSITION, &S::printPosition, kPrintPositionList, kShortList),
+    pages::ListControl(IDC_SELECT_THICKNESS, &S::paperThickness, kPaperThicknessList, kShortList),
+    pages::ListControl(IDC_SELECT_REDUCTION, &S::reduction, kReductionList, kList),
+    pages::RadioPair(IDC_SELECT_QUIET_OFF, IDC_SELECT_QUIET_ON, &S::quietPrint),
+    pages::RadioPair(IDC_SELECT_MINCHO, IDC_SELECT_GOTHIC, &S::typeface),
+    pages::ListControl(IDC_SELECT_FORMAT, &S::currentFormat, kFormatList, kList),
+    pages::ListControl(IDC_SELECT_COPY_POWER, &S::copyPower, kCopyPowerList, kList),
+};
 
 } // namespace
 
 CPage_Select::CPage_Select()
-    : CPage(IDD_PAGE_SELECT), formatDialog(values.format0, values.longFormats) {}
-
-const framework::ListItems* CPage_Select::InitialLists(std::size_t& count) const {
-    static const framework::ListItems lists[] = {
-        framework::ListOf(IDC_SELECT_PRESSURE, settings::kPrintPressureList),
-        framework::ListOf(IDC_SELECT_POSITION, settings::kPrintPositionList),
-        framework::ListOf(IDC_SELECT_THICKNESS, settings::kPaperThicknessList),
-        framework::ListOf(IDC_SELECT_REDUCTION, settings::kReductionList),
-        framework::ListOf(IDC_SELECT_FORMAT, settings::kFormatList),
-        framework::ListOf(IDC_SELECT_COPY_POWER, settings::kCopyPowerList),
-    };
-    count = sizeof lists / sizeof lists[0];
-    return lists;
-}
-
-BOOL CPage_Select::OnInitDialog() {
-    ToControls();
-    return TRUE;
-}
-
-void CPage_Select::LoadFromBlock(settings::SettingsBlock& block) {
-    settings::LoadSelectPage(block, values);
-    ToControls();
-}
-
-bool CPage_Select::StoreToBlock(settings::SettingsBlock& block) {
-    bool ok = FromControls();
-    settings::StoreSelectPage(values, block);
-    return ok;
-}
+    : CTablePage(IDD_PAGE_SELECT, pages::TableOf(kControls), settings::LoadSelectPage,
+                 settings::StoreSelectPage),
+      formatDialog(values.format0, values.longFormats) {}
 
 void CPage_Select::UpdateFormatButton() {
     char caption[64];
@@ -64,37 +49,6 @@ void CPage_Select::OpenFormatDialog() {
     if (formatDialog.DoModal(GetParent(Handle())) == IDOK) RaiseDataCheck();
 }
 
-void CPage_Select::ToControls() {
-    WriteControls([this] {
-        HWND page = Handle();
-        framework::SetListText(page, IDC_SELECT_PRESSURE, values.printPressure);
-        framework::SetListText(page, IDC_SELECT_POSITION, values.printPosition);
-        framework::SetListText(page, IDC_SELECT_THICKNESS, values.paperThickness);
-        framework::SetListText(page, IDC_SELECT_REDUCTION, values.reduction);
-        framework::SetRadioIndex(page, IDC_SELECT_QUIET_OFF, IDC_SELECT_QUIET_ON,
-                                 values.quietPrint);
-        framework::SetRadioIndex(page, IDC_SELECT_MINCHO, IDC_SELECT_GOTHIC, values.typeface);
-        framework::SetListText(page, IDC_SELECT_FORMAT, values.currentFormat);
-        framework::SetListText(page, IDC_SELECT_COPY_POWER, values.copyPower);
-    });
-}
-
-bool CPage_Select::FromControls() {
-    HWND page = Handle();
-    const std::size_t list = SelectPageValues::kListTextLimit;
-    const std::size_t shortList = SelectPageValues::kPrintPositionTextLimit;
-    if (!framework::GetListText(page, IDC_SELECT_PRESSURE, list, values.printPressure) ||
-        !framework::GetListText(page, IDC_SELECT_POSITION, shortList, values.printPosition) ||
-        !framework::GetListText(page, IDC_SELECT_THICKNESS, shortList, values.paperThickness) ||
-        !framework::GetListText(page, IDC_SELECT_REDUCTION, list, values.reduction)) {
-        return false;
-    }
-    values.quietPrint = framework::GetRadioIndex(page, IDC_SELECT_QUIET_OFF, IDC_SELECT_QUIET_ON);
-    values.typeface = framework::GetRadioIndex(page, IDC_SELECT_MINCHO, IDC_SELECT_GOTHIC);
-    return framework::GetListText(page, IDC_SELECT_FORMAT, list, values.currentFormat) &&
-           framework::GetListText(page, IDC_SELECT_COPY_POWER, list, values.copyPower);
-}
-
 bool CPage_Select::OnCommand(int id, int code, HWND control) {
     if (control && id == IDC_SELECT_FORMAT) {
         // The caption follows the stored name, which the data check has just taken.
@@ -106,6 +60,5 @@ bool CPage_Select::OnCommand(int id, int code, HWND control) {
         OpenFormatDialog();
         return true;
     }
-    RaiseDataCheckFor(id, control, kNotifyingControls);
-    return CPage::OnCommand(id, code, control);
+    return CTablePage::OnCommand(id, code, control);
 }

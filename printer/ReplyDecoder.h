@@ -1,12 +1,14 @@
 #pragma once
 // The printer's answer to the settings request: a 132-byte binary reply that is turned
 // back into the text fields of the 270-byte settings block.
+#include "settings/SettingsBlock.h"
+
 #include <cstddef>
 
 namespace printer {
 
 constexpr std::size_t kReplySize = 132;
-constexpr std::size_t kReplyBlockSize = 270;
+constexpr std::size_t kReplyBlockSize = settings::kBlockSize;
 
 // The settings request written to the port: FS "o" "3" "." NUL.
 constexpr unsigned char kSettingsRequest[] = {0x1C, 0x6F, 0x33, 0x2E, 0x00};

@@ -1,13 +1,14 @@
 // Control ids of the setting pages' switches, the format dialog, the printer dialog and
-// the version dialog (tbk42_pages.rc). The ids of the memory-switch pages are the same
-// numbers as in settings/MswPageValues.h; one number names different switches on
-// different pages, never twice on one page.
+// the version dialog (tbk42_pages.rc). The switch table of the memory-switch pages
+// (settings/MswPageValues.h) names its controls by these ids; one number names
+// different switches on different pages, never twice on one page.
 #pragma once
 
 // Version-information dialog
 #define IDD_ABOUT 100
 
-// MSW1 page (the country list is IDC_MSW1_COUNTRY)
+// MSW1 page
+#define IDC_MSW1_COUNTRY 1010
 #define IDC_MSW1_DC_ENABLED 1016
 #define IDC_MSW1_DC_DISABLED 1235
 #define IDC_MSW1_AUTO_CRLF 1008

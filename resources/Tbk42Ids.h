@@ -47,9 +47,6 @@
 #define ID_TB_FACTORY 2004
 #define ID_TB_PRINTER 2005
 
-// MSW1 page
-#define IDC_MSW1_COUNTRY 1010
-
 // Parameter page
 #define IDC_PARAM_FONT1 1058
 #define IDC_PARAM_FONT2 1059

@@ -1,5 +1,7 @@
 #include "settings/EditRules.h"
 
+#include "settings/ValueRanges.h"
+
 #include <climits>
 
 namespace settings {
@@ -9,15 +11,15 @@ constexpr FlagRange kNoRange = {1, 0};
 
 // Indexed by EditRule. The length limit is one more than the digits of the maximum.
 constexpr EditRuleInfo kRules[] = {
-    {kCentringCutSheetMin, 68, 3, false, true, {{1, 6}, kNoRange}},
-    {kCentringFrontTractorMin, 68, 3, false, true, {{1, 6}, kNoRange}},
-    {kCentringRearTractorMin, 126, 4, false, true, {{1, 1}, {6, 67}}},
-    {2, 5, 2, false, false, {kNoRange, kNoRange}},
-    {0, 170, 4, true, false, {kNoRange, kNoRange}},
-    {1, 99, 3, true, false, {kNoRange, kNoRange}},
-    {0, 135, 4, true, false, {kNoRange, kNoRange}},
-    {1, 136, 4, true, false, {kNoRange, kNoRange}},
-    {0, 68, 3, true, false, {kNoRange, kNoRange}},
+    {kCentringRange.min, kCentringRange.max, 3, false, true, {{1, 6}, kNoRange}},
+    {kCentringRange.min, kCentringRange.max, 3, false, true, {{1, 6}, kNoRange}},
+    {kRearCentringRange.min, kRearCentringRange.max, 4, false, true, {{1, 1}, {6, 67}}},
+    {kFeedTimeRange.min, kFeedTimeRange.max, 2, false, false, {kNoRange, kNoRange}},
+    {kLoadPositionRange.min, kLoadPositionRange.max, 4, true, false, {kNoRange, kNoRange}},
+    {kPaperLengthRange.min, kPaperLengthRange.max, 3, true, false, {kNoRange, kNoRange}},
+    {kLeftMarginRange.min, kLeftMarginRange.max, 4, true, false, {kNoRange, kNoRange}},
+    {kRightMarginRange.min, kRightMarginRange.max, 4, true, false, {kNoRange, kNoRange}},
+    {kCorrectionRange.min, kCorrectionRange.max, 3, true, false, {kNoRange, kNoRange}},
 };
 static_assert(sizeof kRules / sizeof kRules[0] ==
                   static_cast<std::size_t>(EditRule::FormatCorrection) + 1,

@@ -21,12 +21,6 @@ enum class EditRule {
     FormatCorrection,   // format dialog 1058, 1061
 };
 
-// Minimums of the three centring edits; CheckCentringRange writes them into an edit
-// whose out-of-range flag is set.
-constexpr int kCentringCutSheetMin = 10;
-constexpr int kCentringFrontTractorMin = 10;
-constexpr int kCentringRearTractorMin = 68;
-
 // Values below the minimum that a centring edit keeps (flagged) rather than correcting,
 // because the user may still be typing a valid value. An empty range has low > high.
 struct FlagRange {

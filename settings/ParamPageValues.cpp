@@ -7,8 +7,8 @@ namespace {
 
 constexpr int kAutoReturnDefaultIndex = 2; // "１５秒"
 
-int InRangeOr(int value, int min, int max, int fallback) {
-    return value >= min && value <= max ? value : fallback;
+int InRangeOr(int value, ValueRange range, int fallback) {
+    return value >= range.min && value <= range.max ? value : fallback;
 }
 
 std::string AutoReturnText(int seconds) {
@@ -38,16 +38,15 @@ void LoadParamPage(SettingsBlock& block, ParamPageValues& values) {
     values.font1 = ItemOfDigit(kFontList, block.At(field::font1));
     values.font2 = ItemOfDigit(kFontList, block.At(field::font2));
     values.kanjiTable = ItemOfDigit(kKanjiList, block.At(field::kanji_table));
-    values.centringFrontTractor = InRangeOr(block.Number(field::centring_front_tractor),
-                                            kCentringMin, kCentringMax, kCentringDefault);
-    values.centringCutSheet = InRangeOr(block.Number(field::centring_cut_sheet), kCentringMin,
-                                        kCentringMax, kCentringDefault);
+    values.centringFrontTractor =
+        InRangeOr(block.Number(field::centring_front_tractor), kCentringRange, kCentringDefault);
+    values.centringCutSheet =
+        InRangeOr(block.Number(field::centring_cut_sheet), kCentringRange, kCentringDefault);
     values.postcardMode = block.Flag(field::postcard_mode);
-    values.centringRearTractor =
-        InRangeOr(block.Number(field::centring_rear_tractor), kRearCentringMin, kRearCentringMax,
-                  kRearCentringDefault);
+    values.centringRearTractor = InRangeOr(block.Number(field::centring_rear_tractor),
+                                           kRearCentringRange, kRearCentringDefault);
     values.sheetGuideFeedTime = InRangeOr(block.Number(field::sheet_guide_feed_time_digit),
-                                          kFeedTimeMin, kFeedTimeMax, kFeedTimeMin);
+                                          kFeedTimeRange, kFeedTimeRange.min);
     values.autoReturnTime = AutoReturnText(block.Number(field::auto_return_time));
     values.agaRetryTime = AgaText(block.Number(field::aga_retry_time));
     LoadSignedText(block, field::lf_pitch_sheet_guide, kLfPitchRange, values.lfPitchSheetGuide);

@@ -1,21 +1,16 @@
 #pragma once
 // The parameter page's values and their load and store rules.
 #include "settings/SettingsBlock.h"
+#include "settings/ValueRanges.h"
 
 #include <string>
 
 namespace settings {
 
-// Head-centring ranges in columns, and the values shown for a block value outside them.
-constexpr int kCentringMin = 10;
-constexpr int kCentringMax = 68;
+// The head-centring values shown for a block value outside kCentringRange and
+// kRearCentringRange; the paper-load time shows its minimum instead.
 constexpr int kCentringDefault = 40;
-constexpr int kRearCentringMin = 68;
-constexpr int kRearCentringMax = 126;
 constexpr int kRearCentringDefault = 96;
-// Paper-load time from the sheet guide, in seconds.
-constexpr int kFeedTimeMin = 2;
-constexpr int kFeedTimeMax = 5;
 
 // Members in the order the page exchanges them with its controls. List members hold the
 // CP932 text of the selected item.

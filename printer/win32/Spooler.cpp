@@ -1,5 +1,7 @@
 #include "printer/win32/Spooler.h"
 
+#include "framework/System.h"
+
 #include <windows.h>
 #include <winspool.h>
 
@@ -115,10 +117,7 @@ private:
 } // namespace
 
 WindowsFamily CurrentFamily() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
-    return FamilyOfPlatform(version.dwPlatformId);
+    return FamilyOfPlatform(framework::RunningWindows().platformId);
 }
 
 std::vector<PrinterInfo2> Win32PrinterSource::LocalPrinters() {
@@ -149,7 +148,9 @@ namespace {
 SpoolerFactory spoolerFactory;
 } // namespace
 
-void SetSpoolerFactory(SpoolerFactory factory) { spoolerFactory = std::move(factory); }
+void SetSpoolerFactory(SpoolerFactory factory) {
+    spoolerFactory = std::move(factory);
+}
 
 SendResult SendRawJob(const std::string& printerName, const unsigned char* data, std::size_t size,
                       WindowsFamily family) {

@@ -12,7 +12,7 @@
 
 namespace printer {
 
-// From GetVersionExA's platform id.
+// The family of framework::RunningWindows().
 WindowsFamily CurrentFamily();
 
 // The spooler's printers as the listing reads them (EnumPrintersA, OpenPrinterA).

@@ -1,9 +1,8 @@
 // The format dialog run from the function-selection page's button, driven inside its
 // own modal loop.
-#include "pages/PageTexts.h"
-#include "resources/PageIds.h"
 #include "settings/FactoryBlock.h"
 #include "tests/win/MainWindowFixture.h"
+#include "tests/win/TestIds.h"
 
 #include <cstring>
 
@@ -30,16 +29,16 @@ protected:
                      reinterpret_cast<LPARAM>(Control(slider)));
     }
     void ChooseFormat(int index) {
-        HWND page = window.Page(0).Handle();
-        HWND list = GetDlgItem(page, IDC_SELECT_FORMAT);
+        HWND page = window.Page(ids::kSelectTab).Handle();
+        HWND list = GetDlgItem(page, ids::kFormatList);
         SendMessageA(list, CB_SETCURSEL, index, 0);
-        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_SELECT_FORMAT, CBN_SELCHANGE),
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(ids::kFormatList, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
     }
     // Opens the dialog with a posted click, so the steps after it run in its loop.
     std::function<void()> OpenDialog() {
         return [this] {
-            HWND button = GetDlgItem(window.Page(0).Handle(), IDC_SELECT_FORMAT_BUTTON);
+            HWND button = GetDlgItem(window.Page(ids::kSelectTab).Handle(), ids::kFormatButton);
             PostMessageA(button, BM_CLICK, 0, 0);
         };
     }
@@ -63,17 +62,17 @@ TEST_F(FormatDialogTest, EditAndSliderFollowEachOtherAndOkStoresTheExactValue) {
          [&] {
              ASSERT_TRUE(IsWindow(Dialog()));
              EXPECT_EQ("書式の設定： 書式０", wintest::WindowText(Dialog()));
-             Type(IDC_FORMAT_EDIT_GUIDE, "25");
-             EXPECT_EQ(4, Stop(IDC_FORMAT_SLIDER_GUIDE));
-             DragSlider(IDC_FORMAT_SLIDER_POSTCARD, 7);
-             EXPECT_EQ("54", Text(IDC_FORMAT_EDIT_POSTCARD));
-             DragSlider(IDC_FORMAT_SLIDER_FEEDER, 7);
-             EXPECT_EQ("46", Text(IDC_FORMAT_EDIT_FEEDER));
-             Type(IDC_FORMAT_EDIT_FRONT, "200");
-             EXPECT_EQ("170", Text(IDC_FORMAT_EDIT_FRONT));
-             EXPECT_EQ(9, Stop(IDC_FORMAT_SLIDER_FRONT));
-             Type(IDC_FORMAT_LENGTH, "");
-             EXPECT_EQ("1", Text(IDC_FORMAT_LENGTH));
+             Type(ids::kFormatEditGuide, "25");
+             EXPECT_EQ(4, Stop(ids::kFormatSliderGuide));
+             DragSlider(ids::kFormatSliderPostcard, 7);
+             EXPECT_EQ("54", Text(ids::kFormatEditPostcard));
+             DragSlider(ids::kFormatSliderFeeder, 7);
+             EXPECT_EQ("46", Text(ids::kFormatEditFeeder));
+             Type(ids::kFormatEditFront, "200");
+             EXPECT_EQ("170", Text(ids::kFormatEditFront));
+             EXPECT_EQ(9, Stop(ids::kFormatSliderFront));
+             Type(ids::kFormatLength, "");
+             EXPECT_EQ("1", Text(ids::kFormatLength));
          },
          Press(IDOK),
          [&] {
@@ -89,8 +88,8 @@ TEST_F(FormatDialogTest, FormatZeroDisablesTheMarginsAndWritesTheShortRecord) {
              for (int id : {1209, 1201, 1203, 1210, 1211, 1202, 1204, 1212}) {
                  EXPECT_FALSE(IsWindowEnabled(Control(id))) << id;
              }
-             EXPECT_EQ("0", Text(IDC_FORMAT_LEFT));
-             EXPECT_EQ("136", Text(IDC_FORMAT_RIGHT));
+             EXPECT_EQ("0", Text(ids::kFormatLeft));
+             EXPECT_EQ("136", Text(ids::kFormatRight));
          },
          Press(IDOK), [&] { EXPECT_EQ("66,120,120,046,046,054,00,00,", Record0()); }});
 }
@@ -99,20 +98,20 @@ TEST_F(FormatDialogTest, MarginsInTheWrongOrderAreCorrectedBeforeOk) {
     int checksAfterOk = 0;
     Run({[&] { ChooseFormat(1); }, OpenDialog(),
          [&] {
-             EXPECT_TRUE(IsWindowEnabled(Control(IDC_FORMAT_LEFT)));
-             Type(IDC_FORMAT_LEFT, "80");
-             Type(IDC_FORMAT_RIGHT, "80");
+             EXPECT_TRUE(IsWindowEnabled(Control(ids::kFormatLeft)));
+             Type(ids::kFormatLeft, "80");
+             Type(ids::kFormatRight, "80");
              window.dataChecks = 0;
          },
          Press(IDOK),
          [&] {
              ASSERT_TRUE(IsWindow(Dialog()));
-             EXPECT_EQ("81", Text(IDC_FORMAT_RIGHT));
-             EXPECT_EQ(Control(IDC_FORMAT_RIGHT), GetFocus());
-             Type(IDC_FORMAT_LEFT, "135");
-             Type(IDC_FORMAT_RIGHT, "100");
+             EXPECT_EQ("81", Text(ids::kFormatRight));
+             EXPECT_EQ(Control(ids::kFormatRight), GetFocus());
+             Type(ids::kFormatLeft, "135");
+             Type(ids::kFormatRight, "100");
          },
-         Press(IDOK), [&] { EXPECT_EQ("136", Text(IDC_FORMAT_RIGHT)); }, Press(IDOK),
+         Press(IDOK), [&] { EXPECT_EQ("136", Text(ids::kFormatRight)); }, Press(IDOK),
          [&] {
              EXPECT_FALSE(IsWindow(Dialog()));
              checksAfterOk = window.dataChecks;
@@ -120,8 +119,9 @@ TEST_F(FormatDialogTest, MarginsInTheWrongOrderAreCorrectedBeforeOk) {
          }});
     EXPECT_EQ(1, checksAfterOk);
     ASSERT_EQ(2u, ui.messages.size());
-    EXPECT_EQ(kMarginMessage, ui.messages[0].text);
-    EXPECT_EQ(kMarginTitle, ui.messages[0].caption);
+    EXPECT_EQ("ライトマージン幅はレフトマージン幅より大きくしてください。適正値に変更します。",
+              ui.messages[0].text);
+    EXPECT_EQ("レフトマージン幅／ライトマージン幅", ui.messages[0].caption);
 }
 
 TEST_F(FormatDialogTest, EmptyLoadPositionIsRefusedOnceAndChangesNothing) {
@@ -129,13 +129,13 @@ TEST_F(FormatDialogTest, EmptyLoadPositionIsRefusedOnceAndChangesNothing) {
     Run({OpenDialog(),
          [&] {
              before = Record0();
-             Type(IDC_FORMAT_EDIT_REAR, "");
-             EXPECT_EQ("", Text(IDC_FORMAT_EDIT_REAR));
+             Type(ids::kFormatEditRear, "");
+             EXPECT_EQ("", Text(ids::kFormatEditRear));
          },
          Press(IDOK),
          [&] {
              EXPECT_TRUE(IsWindow(Dialog()));
-             EXPECT_EQ(Control(IDC_FORMAT_EDIT_REAR), GetFocus());
+             EXPECT_EQ(Control(ids::kFormatEditRear), GetFocus());
              EXPECT_EQ(before, Record0());
          },
          Press(IDCANCEL)});
@@ -149,8 +149,8 @@ TEST_F(FormatDialogTest, CancelWritesNothingAndRaisesNothing) {
          [&] {
              EXPECT_EQ("書式の設定： 書式３", wintest::WindowText(Dialog()));
              before = Record(3);
-             Type(IDC_FORMAT_LENGTH, "12");
-             Type(IDC_FORMAT_CUT_ADJUST, "5");
+             Type(ids::kFormatLength, "12");
+             Type(ids::kFormatCutAdjust, "5");
              window.dataChecks = 0;
          },
          Press(IDCANCEL),
@@ -166,7 +166,7 @@ TEST_F(FormatDialogTest, ChoosingAFormatRenamesTheButton) {
         window.dataChecks = 0;
         ChooseFormat(3);
         EXPECT_EQ(1, window.dataChecks);
-        HWND button = GetDlgItem(window.Page(0).Handle(), IDC_SELECT_FORMAT_BUTTON);
+        HWND button = GetDlgItem(window.Page(ids::kSelectTab).Handle(), ids::kFormatButton);
         EXPECT_EQ("書式３の設定(&D)...", wintest::WindowText(button));
         EXPECT_EQ('3', window.WorkingBlock().At(settings::field::current_format));
     }});

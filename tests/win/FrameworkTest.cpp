@@ -2,6 +2,7 @@
 // answers go, OK/Cancel/close and a dialog that refuses them, message hooks, and a
 // worker thread that talks to a modal dialog and ends it.
 #include "framework/Dialog.h"
+#include "framework/System.h"
 #include "tests/win/FrameworkTestIds.h"
 #include "tests/win/UiScript.h"
 
@@ -212,6 +213,15 @@ TEST(FrameworkTest, AWorkerThreadGetsItsAnswerAndEndsTheModalRun) {
     EXPECT_EQ(4242, result);
     EXPECT_EQ(kAnswer, worker.answer);
     EXPECT_EQ(0, dialog.cancels);
+}
+
+TEST(FrameworkTest, RunningWindowsAgreesWithTheOlderVersionQuery) {
+    framework::WindowsVersion version = framework::RunningWindows();
+    DWORD packed = GetVersion(); // low byte major, next byte minor, top bit for 9x
+    EXPECT_EQ(LOBYTE(LOWORD(packed)), version.major);
+    EXPECT_EQ(HIBYTE(LOWORD(packed)), version.minor);
+    EXPECT_EQ((packed & 0x80000000u) == 0, version.IsNt());
+    EXPECT_EQ(version.IsNt(), version.platformId == 2u);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 // Runs the real main window modally with scripted steps and counts the data-check
 // commands that reach it.
 #include "app/CDlg_Main.h"
-#include "resources/Tbk42Ids.h"
 #include "tests/win/SimulatedPort.h"
 #include "tests/win/UiScript.h"
+#include "tests/win/TestIds.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ public:
 
 protected:
     bool OnCommand(int id, int code, HWND control) override {
-        if (id == ID_DATA_CHECK) ++dataChecks;
+        if (id == ids::kDataCheckCommand) ++dataChecks;
         return CDlg_Main::OnCommand(id, code, control);
     }
 };

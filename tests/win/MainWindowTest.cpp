@@ -1,7 +1,7 @@
 // The main window made from the program's resources, run modally as the program runs
 // it, and driven the way the system does.
-#include "app/Texts.h"
 #include "tests/win/MainWindowFixture.h"
+#include "tests/win/TestIds.h"
 
 namespace {
 
@@ -26,11 +26,11 @@ protected:
 
 TEST_F(MainWindowTest, StartsOnTheFirstTabWithASendPending) {
     Run({[&] {
-        EXPECT_EQ(kMainWindowTitle, wintest::WindowText(window.Handle()));
+        EXPECT_EQ("Varo Corvane K42 チューンボード", wintest::WindowText(window.Handle()));
         EXPECT_TRUE(window.StartupDone());
         EXPECT_TRUE(window.SendPending());
-        EXPECT_EQ(0, window.CurrentPage());
-        EXPECT_EQ(std::vector<int>{0}, VisiblePages());
+        EXPECT_EQ(ids::kSelectTab, window.CurrentPage());
+        EXPECT_EQ(std::vector<int>{ids::kSelectTab}, VisiblePages());
         EXPECT_EQ(6, SendMessageA(window.TabControl(), TCM_GETITEMCOUNT, 0, 0));
     }});
     EXPECT_TRUE(ui.messages.empty());
@@ -40,8 +40,16 @@ TEST_F(MainWindowTest, ToolbarHasTenPositionsWithTipsFromTheStringTable) {
     Run({[&] {
         HWND toolbar = window.Toolbar();
         ASSERT_EQ(10, SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
-        const int commands[10] = {0,          ID_TB_LOAD, ID_TB_SAVE,    0, ID_TB_RECEIVE,
-                                  ID_TB_SEND, 0,          ID_TB_FACTORY, 0, ID_TB_PRINTER};
+        const int commands[10] = {0,
+                                  ids::kLoadButton,
+                                  ids::kSaveButton,
+                                  0,
+                                  ids::kReceiveButton,
+                                  ids::kSendButton,
+                                  0,
+                                  ids::kFactoryButton,
+                                  0,
+                                  ids::kPrinterButton};
         for (int position = 0; position < 10; ++position) {
             TBBUTTON button = {};
             SendMessageA(toolbar, TB_GETBUTTON, position, reinterpret_cast<LPARAM>(&button));
@@ -53,7 +61,7 @@ TEST_F(MainWindowTest, ToolbarHasTenPositionsWithTipsFromTheStringTable) {
         }
         NMTTDISPINFOA request = {};
         request.hdr.hwndFrom = toolbar;
-        request.hdr.idFrom = ID_TB_PRINTER;
+        request.hdr.idFrom = ids::kPrinterButton;
         request.hdr.code = TTN_GETDISPINFOA;
         SendMessageA(window.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
         EXPECT_EQ("プリンタの選択", std::string(request.lpszText));
@@ -86,24 +94,24 @@ TEST_F(MainWindowTest, AcceleratorsAndMenuSwitchPagesWithTheFocusRule) {
         },
         [&] { wintest::PressKey('1', true); },
         [&] {
-            EXPECT_EQ(2, window.CurrentPage());
-            EXPECT_EQ(std::vector<int>{2}, VisiblePages());
+            EXPECT_EQ(ids::kMsw1Tab, window.CurrentPage());
+            EXPECT_EQ(std::vector<int>{ids::kMsw1Tab}, VisiblePages());
             EXPECT_EQ(window.TabControl(), GetFocus()); // stays on the tabs
-            SetFocus(window.Page(2).Handle());
+            SetFocus(window.Page(ids::kMsw1Tab).Handle());
         },
         [&] { wintest::PressKey('P', true); },
         [&] {
-            EXPECT_EQ(1, window.CurrentPage());
+            EXPECT_EQ(ids::kParamTab, window.CurrentPage());
             focusAfterCtrl1 = GetFocus();
-            EXPECT_TRUE(focusAfterCtrl1 == window.Page(1).Handle() ||
-                        IsChild(window.Page(1).Handle(), focusAfterCtrl1));
+            EXPECT_TRUE(focusAfterCtrl1 == window.Page(ids::kParamTab).Handle() ||
+                        IsChild(window.Page(ids::kParamTab).Handle(), focusAfterCtrl1));
         },
         [&] { wintest::PressKey('4', true); },
-        [&] { EXPECT_EQ(5, window.CurrentPage()); },
+        [&] { EXPECT_EQ(ids::kMsw4Tab, window.CurrentPage()); },
         [&] { wintest::PressKey('K', true); },
-        [&] { EXPECT_EQ(0, window.CurrentPage()); },
-        [&] { SendMessageA(window.Handle(), WM_COMMAND, ID_PAGE_MSW3, 0); },
-        [&] { EXPECT_EQ(std::vector<int>{4}, VisiblePages()); },
+        [&] { EXPECT_EQ(ids::kSelectTab, window.CurrentPage()); },
+        [&] { SendMessageA(window.Handle(), WM_COMMAND, ids::kMsw3PageCommand, 0); },
+        [&] { EXPECT_EQ(std::vector<int>{ids::kMsw3Tab}, VisiblePages()); },
     });
 }
 
@@ -146,25 +154,41 @@ TEST_F(MainWindowTest, SystemMenuFollowsTheWindowState) {
 
 TEST_F(MainWindowTest, DataCheckFromAPageReevaluatesTheSendCommand) {
     Run({[&] {
-        SendMessageA(window.Toolbar(), TB_ENABLEBUTTON, ID_TB_SEND, FALSE);
-        EnableMenuItem(GetMenu(window.Handle()), ID_SEND, MF_BYCOMMAND | MF_GRAYED);
+        // After a successful send nothing is pending and the command is greyed.
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
+        ASSERT_FALSE(window.SendPending());
+        ASSERT_TRUE(MenuGreyed(ids::kSendCommand));
+        ASSERT_FALSE(ButtonEnabled(ids::kSendButton));
+        // A switch changed without a notification: only the data check finds it.
+        HWND always = PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutAlways);
+        HWND printing = PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting);
+        SendMessageA(always, BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageA(printing, BM_SETCHECK, BST_CHECKED, 0);
+        EXPECT_TRUE(MenuGreyed(ids::kSendCommand));
         // Sent by a page to itself: the ordinary routing takes it to the main window.
-        SendMessageA(window.Page(3).Handle(), WM_COMMAND, ID_DATA_CHECK, 0);
-        EXPECT_FALSE(MenuGreyed(ID_SEND)); // a send is pending until the printer is known
-        EXPECT_TRUE(ButtonEnabled(ID_TB_SEND));
+        SendMessageA(window.Page(ids::kMsw2Tab).Handle(), WM_COMMAND, ids::kDataCheckCommand, 0);
+        EXPECT_FALSE(MenuGreyed(ids::kSendCommand));
+        EXPECT_TRUE(ButtonEnabled(ids::kSendButton));
     }});
 }
 
 TEST_F(MainWindowTest, HelpIsGreyedWithoutAHelpFile) {
     // The test runner's folder holds no help file.
-    Run({[&] { EXPECT_TRUE(MenuGreyed(ID_HELP_CONTENTS)); }});
+    Run({[&] { EXPECT_TRUE(MenuGreyed(ids::kHelpCommand)); }});
 }
 
 TEST_F(MainWindowTest, CloseBoxAndExitCommandEndTheWindow) {
-    INT_PTR result = wintest::RunInModalLoop(
-        [&] { return window.DoModal(nullptr); },
-        {[&] { PostMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }});
-    EXPECT_EQ(IDOK, result);
+    // With nothing changed neither asks; a window they leave open ends with kClosedByTest.
+    auto endBy = [&](CDlg_Main& main, std::function<void()> close) {
+        return wintest::RunInModalLoop([&] { return main.DoModal(nullptr); },
+                                       {close, [] {}, [&] { main.End(kClosedByTest); }});
+    };
+    EXPECT_EQ(IDOK,
+              endBy(window, [&] { PostMessageA(window.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }));
+    wintest::CountingMain second;
+    EXPECT_EQ(IDOK, endBy(second, [&] {
+                  PostMessageA(second.Handle(), WM_COMMAND, ids::kExitCommand, 0);
+              }));
 }
 
 TEST_F(MainWindowTest, MenuAndAcceleratorsAreTheProgramsOwn) {
@@ -174,25 +198,27 @@ TEST_F(MainWindowTest, MenuAndAcceleratorsAreTheProgramsOwn) {
     };
     const std::vector<std::pair<const char*, std::vector<Item>>> menus = {
         {"ファイル(&F)",
-         {{ID_FILE_LOAD, "設定ファイルの読み込み(&O)...\tCtrl+O"},
-          {ID_FILE_SAVE, "設定ファイルへの書き込み(&S)...\tCtrl+S"},
+         {{ids::kLoadCommand, "設定ファイルの読み込み(&O)...\tCtrl+O"},
+          {ids::kSaveCommand, "設定ファイルへの書き込み(&S)...\tCtrl+S"},
           {0, ""},
-          {ID_RECEIVE, "設定値をプリンタから受信(&R)\tCtrl+R"},
-          {ID_SEND, "設定値をプリンタへ送信(&W)\tCtrl+W"},
-          {ID_FACTORY, "工場出荷設定を表示(&I)\tCtrl+I"},
+          {ids::kReceiveCommand, "設定値をプリンタから受信(&R)\tCtrl+R"},
+          {ids::kSendCommand, "設定値をプリンタへ送信(&W)\tCtrl+W"},
+          {ids::kFactoryCommand, "工場出荷設定を表示(&I)\tCtrl+I"},
           {0, ""},
-          {ID_CHOOSE_PRINTER, "プリンタの選択(&C)...\tCtrl+C"},
+          {ids::kChoosePrinterCommand, "プリンタの選択(&C)...\tCtrl+C"},
           {0, ""},
-          {ID_EXIT, "終了(&X)\tAlt+F4"}}},
+          {ids::kExitCommand, "終了(&X)\tAlt+F4"}}},
         {"メニュー(&M)",
-         {{ID_PAGE_SELECT, "機能選択(&K)\tCtrl+K"},
-          {ID_PAGE_PARAM, "パラメータ設定（&P）\tCtrl+P"},
-          {ID_PAGE_MSW1, "メモリスイッチ１(&1)\tCtrl+1"},
-          {ID_PAGE_MSW2, "メモリスイッチ２(&2)\tCtrl+2"},
-          {ID_PAGE_MSW3, "メモリスイッチ３(&3)\tCtrl+3"},
-          {ID_PAGE_MSW4, "メモリスイッチ４(&4)\tCtrl+4"}}},
+         {{ids::kSelectPageCommand, "機能選択(&K)\tCtrl+K"},
+          {ids::kParamPageCommand, "パラメータ設定（&P）\tCtrl+P"},
+          {ids::kMsw1PageCommand, "メモリスイッチ１(&1)\tCtrl+1"},
+          {ids::kMsw2PageCommand, "メモリスイッチ２(&2)\tCtrl+2"},
+          {ids::kMsw3PageCommand, "メモリスイッチ３(&3)\tCtrl+3"},
+          {ids::kMsw4PageCommand, "メモリスイッチ４(&4)\tCtrl+4"}}},
         {"ヘルプ(&H)",
-         {{ID_HELP_CONTENTS, "ヘルプ目次(&H)\tF1"}, {0, ""}, {ID_ABOUT, "バージョン情報(&A)..."}}},
+         {{ids::kHelpCommand, "ヘルプ目次(&H)\tF1"},
+          {0, ""},
+          {ids::kAboutCommand, "バージョン情報(&A)..."}}},
     };
     Run({[&] {
         HMENU bar = GetMenu(window.Handle());
@@ -213,14 +239,17 @@ TEST_F(MainWindowTest, MenuAndAcceleratorsAreTheProgramsOwn) {
             }
         }
     }});
-    HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN));
+    HACCEL table =
+        LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ids::kAcceleratorTable));
     ACCEL keys[16] = {};
     ASSERT_EQ(13, CopyAcceleratorTableA(table, keys, 16));
-    const WORD order[13][2] = {{'1', ID_PAGE_MSW1}, {'2', ID_PAGE_MSW2},   {'3', ID_PAGE_MSW3},
-                               {'4', ID_PAGE_MSW4}, {'C', ID_CHOOSE_PRINTER}, {'I', ID_FACTORY},
-                               {'K', ID_PAGE_SELECT}, {'O', ID_FILE_LOAD}, {'P', ID_PAGE_PARAM},
-                               {'R', ID_RECEIVE},  {'S', ID_FILE_SAVE},    {VK_F1, ID_HELP_CONTENTS},
-                               {'W', ID_SEND}};
+    const WORD order[13][2] = {{'1', ids::kMsw1PageCommand},      {'2', ids::kMsw2PageCommand},
+                               {'3', ids::kMsw3PageCommand},      {'4', ids::kMsw4PageCommand},
+                               {'C', ids::kChoosePrinterCommand}, {'I', ids::kFactoryCommand},
+                               {'K', ids::kSelectPageCommand},    {'O', ids::kLoadCommand},
+                               {'P', ids::kParamPageCommand},     {'R', ids::kReceiveCommand},
+                               {'S', ids::kSaveCommand},          {VK_F1, ids::kHelpCommand},
+                               {'W', ids::kSendCommand}};
     for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(order[i][0], keys[i].key) << i;
         EXPECT_EQ(order[i][1], keys[i].cmd) << i;

@@ -1,15 +1,12 @@
 // The setting pages inside the real main window: factory settings, carried switch
 // bits, the data-check command, and the parameter page's checks while typing.
-#include "app/Texts.h"
-#include "pages/PageTexts.h"
 #include "settings/FactoryBlock.h"
 #include "tests/win/MainWindowFixture.h"
+#include "tests/win/TestIds.h"
 
 namespace {
 
 using wintest::MainWindowFixture;
-
-enum Tab { kSelect = 0, kParam = 1, kMsw1 = 2, kMsw2 = 3, kMsw3 = 4, kMsw4 = 5 };
 
 class PagesTest : public MainWindowFixture {
 protected:
@@ -20,30 +17,34 @@ protected:
 
 TEST_F(PagesTest, FactorySettingsShowOnEveryPageAndPackBackExactly) {
     Run({[&] {
-        window.SelectPage(kMsw3);
+        window.SelectPage(ids::kMsw3Tab);
         window.ShowFactorySettings();
-        EXPECT_EQ(kSelect, window.CurrentPage());
-        EXPECT_TRUE(Checked(kMsw2, 1018)); // 常時(&A)
-        EXPECT_TRUE(Checked(kMsw4, 1236)); // TOF＋固定長(&P)
-        EXPECT_TRUE(Checked(kMsw4, 1009)); // 両方向(&2)
-        for (int id : {1016, 1008, 1011, 1014})
-            EXPECT_TRUE(Checked(kMsw1, id)) << id;
-        for (int id : {1019, 1020, 1021, 1022, 1024})
-            EXPECT_TRUE(Checked(kMsw2, id)) << id;
-        for (int id : {1031, 1027, 1029, 1028, 1030})
-            EXPECT_TRUE(Checked(kMsw3, id)) << id;
-        for (int id : {1031, 1032, 1035, 1036, 1037, 1039})
-            EXPECT_TRUE(Checked(kMsw4, id)) << id;
-        EXPECT_FALSE(Checked(kMsw2, 1016));
-        EXPECT_EQ("日本", Text(kMsw1, 1010));
+        EXPECT_EQ(ids::kSelectTab, window.CurrentPage());
+        EXPECT_TRUE(Checked(ids::kMsw2Tab, ids::kMsw2PaperOutAlways));   // 常時(&A)
+        EXPECT_TRUE(Checked(ids::kMsw4Tab, ids::kMsw4CutTof));           // TOF＋固定長(&P)
+        EXPECT_TRUE(Checked(ids::kMsw4Tab, ids::kMsw4DotBidirectional)); // 両方向(&2)
+        for (int id : {ids::kMsw1DcEnabled, ids::kMsw1AutoCrLf, ids::kMsw1PrintCrOnly,
+                       ids::kMsw1CrReturnOnly})
+            EXPECT_TRUE(Checked(ids::kMsw1Tab, id)) << id;
+        for (int id : {ids::kMsw2DotsNative, ids::kMsw2ModeHd, ids::kMsw2Data8, ids::kMsw2Width136,
+                       ids::kMsw2Bidirectional})
+            EXPECT_TRUE(Checked(ids::kMsw2Tab, id)) << id;
+        for (int id : {ids::kMsw3LanNo, ids::kMsw3RememberYes, ids::kMsw3LoadEscA,
+                       ids::kMsw3CutFeedOff, ids::kMsw3SkipOff})
+            EXPECT_TRUE(Checked(ids::kMsw3Tab, id)) << id;
+        for (int id :
+             {ids::kMsw4EdgeDetect, ids::kMsw4FeederThroughput, ids::kMsw4SpeedNormal,
+              ids::kMsw4GuideEjectCommanded, ids::kMsw4FeederEjectCommanded, ids::kMsw4GuideAuto})
+            EXPECT_TRUE(Checked(ids::kMsw4Tab, id)) << id;
+        EXPECT_FALSE(Checked(ids::kMsw2Tab, ids::kMsw2SlashedZero));
+        EXPECT_EQ("日本", Text(ids::kMsw1Tab, ids::kMsw1Country));
         settings::SettingsBlock packed = window.WorkingBlock();
         window.PackBlock(packed);
         EXPECT_TRUE(packed == settings::FactoryBlock);
     }});
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(kFactoryShownMessage, ui.messages[0].text);
-    EXPECT_EQ(kMessageTitle, ui.messages[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), ui.messages[0].type & MB_ICONMASK);
+    EXPECT_TRUE(wintest::IsMessage(ui.messages[0], "工場出荷設定値を表示しました。", "Tuneboard",
+                                   MB_ICONINFORMATION));
 }
 
 TEST_F(PagesTest, SwitchesWithoutControlsSurviveEditsAndPacks) {
@@ -56,10 +57,10 @@ TEST_F(PagesTest, SwitchesWithoutControlsSurviveEditsAndPacks) {
         settings::SettingsBlock expected = block;
         window.UnpackBlock(block);
         for (int round = 0; round < 3; ++round) {
-            SendMessageA(PageItem(kMsw1, 1235), BM_CLICK, 0, 0);
-            SendMessageA(PageItem(kMsw1, 1016), BM_CLICK, 0, 0);
-            SendMessageA(PageItem(kMsw3, 1026), BM_CLICK, 0, 0);
-            SendMessageA(PageItem(kMsw3, 1026), BM_CLICK, 0, 0);
+            SendMessageA(PageItem(ids::kMsw1Tab, ids::kMsw1DcDisabled), BM_CLICK, 0, 0);
+            SendMessageA(PageItem(ids::kMsw1Tab, ids::kMsw1DcEnabled), BM_CLICK, 0, 0);
+            SendMessageA(PageItem(ids::kMsw3Tab, ids::kMsw3SlashedZero), BM_CLICK, 0, 0);
+            SendMessageA(PageItem(ids::kMsw3Tab, ids::kMsw3SlashedZero), BM_CLICK, 0, 0);
             window.PackBlock(block);
         }
         EXPECT_TRUE(block == expected);
@@ -68,22 +69,23 @@ TEST_F(PagesTest, SwitchesWithoutControlsSurviveEditsAndPacks) {
 
 TEST_F(PagesTest, EveryNotificationOfAnOwnControlRaisesOneDataCheck) {
     Run({[&] {
-        window.SelectPage(kMsw2);
-        SetFocus(PageItem(kMsw2, 1018));
+        window.SelectPage(ids::kMsw2Tab);
+        SetFocus(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutAlways));
         window.dataChecks = 0;
-        SendMessageA(PageItem(kMsw2, 1018), BM_CLICK, 0, 0); // already selected
+        SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutAlways), BM_CLICK, 0,
+                     0); // already selected
         EXPECT_EQ(1, window.dataChecks);
-        EXPECT_TRUE(Checked(kMsw2, 1018));
+        EXPECT_TRUE(Checked(ids::kMsw2Tab, ids::kMsw2PaperOutAlways));
 
         // Opening and closing the country list: one data check per notification, no change.
         window.dataChecks = 0;
-        HWND list = PageItem(kMsw1, 1010);
-        SendMessageA(window.Page(kMsw1).Handle(), WM_COMMAND, MAKEWPARAM(1010, CBN_DROPDOWN),
-                     reinterpret_cast<LPARAM>(list));
-        SendMessageA(window.Page(kMsw1).Handle(), WM_COMMAND, MAKEWPARAM(1010, CBN_CLOSEUP),
-                     reinterpret_cast<LPARAM>(list));
+        HWND list = PageItem(ids::kMsw1Tab, ids::kMsw1Country);
+        SendMessageA(window.Page(ids::kMsw1Tab).Handle(), WM_COMMAND,
+                     MAKEWPARAM(ids::kMsw1Country, CBN_DROPDOWN), reinterpret_cast<LPARAM>(list));
+        SendMessageA(window.Page(ids::kMsw1Tab).Handle(), WM_COMMAND,
+                     MAKEWPARAM(ids::kMsw1Country, CBN_CLOSEUP), reinterpret_cast<LPARAM>(list));
         EXPECT_EQ(2, window.dataChecks);
-        EXPECT_EQ("日本", Text(kMsw1, 1010));
+        EXPECT_EQ("日本", Text(ids::kMsw1Tab, ids::kMsw1Country));
 
         // Statics and group boxes raise nothing; loading the pages raises nothing.
         window.dataChecks = 0;
@@ -95,45 +97,52 @@ TEST_F(PagesTest, EveryNotificationOfAnOwnControlRaisesOneDataCheck) {
 
 TEST_F(PagesTest, ChangedSwitchEnablesTheSendCommandThroughTheComparison) {
     Run({[&] {
-        SendMessageA(PageItem(kMsw2, 1017), BM_CLICK, 0, 0); // 印刷時(&S)
-        EXPECT_FALSE(MenuGreyed(ID_SEND));
+        // A successful send clears the pending send: only the comparison decides now.
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
+        ASSERT_FALSE(window.SendPending());
+        ASSERT_TRUE(MenuGreyed(ids::kSendCommand));
+        SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting), BM_CLICK, 0, 0);
+        EXPECT_FALSE(MenuGreyed(ids::kSendCommand));
         EXPECT_EQ(0x00, window.WorkingBlock().At(settings::field::msw2, 0));
+        // Back to what the printer holds: greyed again.
+        SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutAlways), BM_CLICK, 0, 0);
+        EXPECT_TRUE(MenuGreyed(ids::kSendCommand));
     }});
 }
 
 TEST_F(PagesTest, CentringEditsCorrectOrFlagWhileTyping) {
     Run({[&] {
-        window.SelectPage(kParam);
-        Type(kParam, 1061, "5");
-        EXPECT_EQ("5", Text(kParam, 1061));
+        window.SelectPage(ids::kParamTab);
+        Type(ids::kParamTab, ids::kCentringCutSheet, "5");
+        EXPECT_EQ("5", Text(ids::kParamTab, ids::kCentringCutSheet));
         EXPECT_TRUE(Flagged());
-        Type(kParam, 1061, "50");
-        EXPECT_EQ("50", Text(kParam, 1061));
+        Type(ids::kParamTab, ids::kCentringCutSheet, "50");
+        EXPECT_EQ("50", Text(ids::kParamTab, ids::kCentringCutSheet));
         EXPECT_FALSE(Flagged());
-        Type(kParam, 1061, "7");
-        EXPECT_EQ("10", Text(kParam, 1061));
-        Type(kParam, 1061, "69");
-        EXPECT_EQ("68", Text(kParam, 1061));
+        Type(ids::kParamTab, ids::kCentringCutSheet, "7");
+        EXPECT_EQ("10", Text(ids::kParamTab, ids::kCentringCutSheet));
+        Type(ids::kParamTab, ids::kCentringCutSheet, "69");
+        EXPECT_EQ("68", Text(ids::kParamTab, ids::kCentringCutSheet));
 
-        Type(kParam, 1063, "3");
-        EXPECT_EQ("68", Text(kParam, 1063));
-        Type(kParam, 1063, "1");
+        Type(ids::kParamTab, ids::kCentringRear, "3");
+        EXPECT_EQ("68", Text(ids::kParamTab, ids::kCentringRear));
+        Type(ids::kParamTab, ids::kCentringRear, "1");
         EXPECT_TRUE(Flagged());
-        Type(kParam, 1063, "12");
+        Type(ids::kParamTab, ids::kCentringRear, "12");
         EXPECT_TRUE(Flagged());
-        Type(kParam, 1063, "120");
+        Type(ids::kParamTab, ids::kCentringRear, "120");
         EXPECT_FALSE(Flagged());
-        Type(kParam, 1063, "127");
-        EXPECT_EQ("126", Text(kParam, 1063));
-        Type(kParam, 1063, "00007");
-        EXPECT_EQ("7", Text(kParam, 1063));
+        Type(ids::kParamTab, ids::kCentringRear, "127");
+        EXPECT_EQ("126", Text(ids::kParamTab, ids::kCentringRear));
+        Type(ids::kParamTab, ids::kCentringRear, "00007");
+        EXPECT_EQ("7", Text(ids::kParamTab, ids::kCentringRear));
         EXPECT_TRUE(Flagged());
-        Type(kParam, 1063, "96");
+        Type(ids::kParamTab, ids::kCentringRear, "96");
 
-        Type(kParam, 1064, "");
-        EXPECT_EQ("2", Text(kParam, 1064));
-        Type(kParam, 1064, "9");
-        EXPECT_EQ("5", Text(kParam, 1064));
+        Type(ids::kParamTab, ids::kFeedTime, "");
+        EXPECT_EQ("2", Text(ids::kParamTab, ids::kFeedTime));
+        Type(ids::kParamTab, ids::kFeedTime, "9");
+        EXPECT_EQ("5", Text(ids::kParamTab, ids::kFeedTime));
         EXPECT_FALSE(Flagged());
     }});
     EXPECT_TRUE(ui.messages.empty());
@@ -141,32 +150,34 @@ TEST_F(PagesTest, CentringEditsCorrectOrFlagWhileTyping) {
 
 TEST_F(PagesTest, CheckCentringRangeCorrectsEveryFlaggedEditOnce) {
     Run({[&] {
-        window.SelectPage(kParam);
-        Type(kParam, 1061, "5");
-        Type(kParam, 1063, "12");
+        window.SelectPage(ids::kParamTab);
+        Type(ids::kParamTab, ids::kCentringCutSheet, "5");
+        Type(ids::kParamTab, ids::kCentringRear, "12");
         ASSERT_TRUE(Flagged());
         window.ParamPage().CheckCentringRange();
-        EXPECT_EQ("10", Text(kParam, 1061));
-        EXPECT_EQ("68", Text(kParam, 1063));
-        EXPECT_EQ(PageItem(kParam, 1063), GetFocus());
+        EXPECT_EQ("10", Text(ids::kParamTab, ids::kCentringCutSheet));
+        EXPECT_EQ("68", Text(ids::kParamTab, ids::kCentringRear));
+        EXPECT_EQ(PageItem(ids::kParamTab, ids::kCentringRear), GetFocus());
         EXPECT_FALSE(Flagged());
     }});
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(kCentringRangeMessage, ui.messages[0].text);
-    EXPECT_EQ(kCentringRangeTitle, ui.messages[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), ui.messages[0].type & MB_ICONMASK);
+    EXPECT_TRUE(wintest::IsMessage(
+        ui.messages[0],
+        "用紙吸入時ヘッドセンタリング位置の値が設定範囲を超えています。\n適正値に変更します。",
+        "パラメータ設定－用紙吸入時ヘッドセンタリング位置", MB_ICONEXCLAMATION));
 }
 
 TEST_F(PagesTest, LoadingNeverFlagsAndClearsATypedFlag) {
     Run({[&] {
-        window.SelectPage(kParam);
-        Type(kParam, 1062, "5");
+        window.SelectPage(ids::kParamTab);
+        Type(ids::kParamTab, ids::kCentringFront, "5");
         ASSERT_TRUE(Flagged());
         settings::SettingsBlock block = settings::FactoryBlock;
         block.SetText(settings::field::centring_cut_sheet, "05");
         window.UnpackBlock(block);
         EXPECT_FALSE(Flagged());
-        EXPECT_EQ("40", Text(kParam, 1061)); // out of range in the block: shown as 40
+        EXPECT_EQ("40", Text(ids::kParamTab,
+                             ids::kCentringCutSheet)); // out of range in the block: shown as 40
         window.ShowFactorySettings();
         EXPECT_FALSE(Flagged());
     }});

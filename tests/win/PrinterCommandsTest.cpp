@@ -1,13 +1,12 @@
 // The printer commands of the main window in the test prefix, whose one printer of the
 // model sits on LPT1: and spools into a file; the parallel port is a simulated printer.
-#include "app/Texts.h"
 #include "framework/System.h"
 #include "printer/ReplyDecoder.h"
 #include "printer/win32/Spooler.h"
-#include "pages/PageTexts.h"
 #include "settings/FactoryBlock.h"
 #include "tests/win/MainWindowFixture.h"
 #include "tests/win/PrefixFiles.h"
+#include "tests/win/TestIds.h"
 
 namespace {
 
@@ -22,8 +21,10 @@ protected:
     void SetUp() override {
         if (wintest::JobsFile().empty()) GTEST_SKIP() << "this prefix has no printer of the model";
     }
-    bool Nt() const { return framework::IsNtFamily(); }
-    void ChangeSomething() { SendMessageA(PageItem(3, 1017), BM_CLICK, 0, 0); }
+    bool Nt() const { return framework::RunningWindows().IsNt(); }
+    void ChangeSomething() {
+        SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting), BM_CLICK, 0, 0);
+    }
     std::string StatusText(int part) {
         char text[256] = {};
         SendMessageA(window.StatusBar(), SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
@@ -43,7 +44,8 @@ protected:
         std::vector<unsigned char> reply(printer::kReplySize, 0);
         const unsigned char loadPositions = 9; // load positions travel plus 9
         auto set = [&](std::size_t at, std::initializer_list<int> values) {
-            for (int value : values) reply[at++] = static_cast<unsigned char>(value);
+            for (int value : values)
+                reply[at++] = static_cast<unsigned char>(value);
         };
         set(5, {0x02, 0x00, 0x0C}); // msw2, msw3, msw4
         set(19, {15});
@@ -65,15 +67,19 @@ TEST_F(PrinterCommandsTest, TheOnlyPrinterIsTakenSilentlyAtStartUp) {
         EXPECT_EQ("LPT1:", window.PortName());
         EXPECT_EQ("プリンタ名： Varo Corvane K42", StatusText(0));
         EXPECT_EQ("接続先： LPT1:", StatusText(1));
-        EXPECT_TRUE(MenuGreyed(ID_CHOOSE_PRINTER)); // only one printer listed
-        EXPECT_FALSE(ButtonEnabled(ID_TB_PRINTER));
-        EXPECT_EQ(Nt(), MenuGreyed(ID_RECEIVE));
-        EXPECT_EQ(!Nt(), ButtonEnabled(ID_TB_RECEIVE));
+        EXPECT_TRUE(MenuGreyed(ids::kChoosePrinterCommand)); // only one printer listed
+        EXPECT_FALSE(ButtonEnabled(ids::kPrinterButton));
+        EXPECT_EQ(Nt(), MenuGreyed(ids::kReceiveCommand));
+        EXPECT_EQ(!Nt(), ButtonEnabled(ids::kReceiveButton));
     }});
     ASSERT_EQ(1u, startupMessages.size());
-    EXPECT_EQ(Nt() ? kNoReadBackOnNt : kPrinterBusy, startupMessages[0].text);
+    EXPECT_EQ(
+        Nt()
+            ? "Windows XP/2000/NT 4.0でご利用になる場合、設定値をプリンタから取得することはできません。"
+            : "現在プリンタが印刷中あるいは、エラーが発生しているため、設定値の取得はできません。",
+        startupMessages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), Icon(startupMessages[0]));
-    EXPECT_EQ(kMessageTitle, startupMessages[0].caption);
+    EXPECT_EQ("Tuneboard", startupMessages[0].caption);
 }
 
 TEST_F(PrinterCommandsTest, SendWritesThePackedBlockAsOneJobAndGreysTheCommand) {
@@ -81,9 +87,9 @@ TEST_F(PrinterCommandsTest, SendWritesThePackedBlockAsOneJobAndGreysTheCommand) 
     DeleteFileA(jobs.c_str());
     Run({[&] {
         ChangeSomething();
-        EXPECT_FALSE(MenuGreyed(ID_SEND));
-        SendMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
-        EXPECT_TRUE(MenuGreyed(ID_SEND));
+        EXPECT_FALSE(MenuGreyed(ids::kSendCommand));
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
+        EXPECT_TRUE(MenuGreyed(ids::kSendCommand));
         EXPECT_FALSE(window.SendPending());
         EXPECT_TRUE(window.PrinterSnapshot() == window.WorkingBlock());
         EXPECT_FALSE(window.FileSnapshot() == window.WorkingBlock());
@@ -97,7 +103,7 @@ TEST_F(PrinterCommandsTest, SendWritesThePackedBlockAsOneJobAndGreysTheCommand) 
     expected.At(settings::field::msw2, 0) = 0x00;
     EXPECT_TRUE(std::equal(job.begin(), job.end(), expected.bytes.begin()));
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(kSent, ui.messages[0].text);
+    EXPECT_EQ("プリンタに設定値を送信しました。", ui.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), Icon(ui.messages[0]));
 }
 
@@ -110,8 +116,8 @@ TEST_F(PrinterCommandsTest, ReadBackAtStartUpShowsThePrintersSettings) {
         EXPECT_TRUE(window.PrinterSnapshot() == window.WorkingBlock());
         EXPECT_TRUE(window.FileSnapshot() == window.WorkingBlock());
         EXPECT_FALSE(window.SendPending());
-        EXPECT_TRUE(MenuGreyed(ID_SEND));
-        EXPECT_EQ("スウェーデン", Text(2, 1010));
+        EXPECT_TRUE(MenuGreyed(ids::kSendCommand));
+        EXPECT_EQ("スウェーデン", Text(ids::kMsw1Tab, ids::kMsw1Country));
         settings::SettingsBlock expected = settings::FactoryBlock;
         expected.At(settings::field::msw1, 0) = 0x05;
         expected.At(settings::field::msw1, 1) = 0x0A;
@@ -120,7 +126,7 @@ TEST_F(PrinterCommandsTest, ReadBackAtStartUpShowsThePrintersSettings) {
     EXPECT_EQ(std::vector<unsigned char>(printer::kSettingsRequest, printer::kSettingsRequest + 5),
               port.written);
     ASSERT_EQ(1u, startupMessages.size());
-    EXPECT_EQ(kReplyReceived, startupMessages[0].text);
+    EXPECT_EQ("プリンタから設定値を取得しました。", startupMessages[0].text);
 }
 
 TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
@@ -133,18 +139,18 @@ TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
     };
     const std::string application = "win_tests";
     const Case cases[] = {
-        {[](wintest::SimulatedPort& p) { p.failGetTimeoutsAt = 2, p.error = 87; }, kTimeoutsNotRead,
-         "87", 0},
-        {[](wintest::SimulatedPort& p) { p.failSetTimeoutsAt = 3, p.error = 31; }, kTimeoutsNotSet,
-         "31", 0},
-        {[](wintest::SimulatedPort& p) { p.acceptedRequestBytes = 3; }, kRequestNotWritten,
-         application, MB_ICONSTOP},
-        {[](wintest::SimulatedPort& p) { p.readFails = true; }, kReplyNotRead, application,
-         MB_ICONSTOP},
-        {[](wintest::SimulatedPort& p) { p.reply.resize(131); }, kReplyReceived, kMessageTitle,
-         MB_ICONINFORMATION},
-        {[](wintest::SimulatedPort& p) { p.reply.resize(133); }, kReplyReceived, kMessageTitle,
-         MB_ICONINFORMATION},
+        {[](wintest::SimulatedPort& p) { p.failGetTimeoutsAt = 2, p.error = 87; },
+         "Not Set Timeout", "87", 0},
+        {[](wintest::SimulatedPort& p) { p.failSetTimeoutsAt = 3, p.error = 31; },
+         "Not Set Timeout2", "31", 0},
+        {[](wintest::SimulatedPort& p) { p.acceptedRequestBytes = 3; },
+         "プリンタに送信できませんでした。", application, MB_ICONSTOP},
+        {[](wintest::SimulatedPort& p) { p.readFails = true; },
+         "プリンタから設定値を取得できませんでした。", application, MB_ICONSTOP},
+        {[](wintest::SimulatedPort& p) { p.reply.resize(131); },
+         "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
+        {[](wintest::SimulatedPort& p) { p.reply.resize(133); },
+         "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
     };
     for (const Case& c : cases) {
         port = wintest::SimulatedPort();
@@ -154,7 +160,7 @@ TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
             ReadyPrinter();
             c.script(port);
             settings::SettingsBlock before = window.WorkingBlock();
-            SendMessageA(window.Handle(), WM_COMMAND, ID_RECEIVE, 0);
+            SendMessageA(window.Handle(), WM_COMMAND, ids::kReceiveCommand, 0);
             EXPECT_TRUE(window.WorkingBlock() == before) << c.text;
             EXPECT_TRUE(window.PrinterSnapshot() == settings::FactoryBlock);
             ASSERT_EQ(1u, ui.messages.size()) << c.text;
@@ -172,16 +178,18 @@ TEST_F(PrinterCommandsTest, ReceiveAfterAChangeAsksBeforeDiscarding) {
         ChangeSomething();
         int opensBefore = port.opens;
         ui.answers = {IDNO};
-        SendMessageA(window.Handle(), WM_COMMAND, ID_RECEIVE, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kReceiveCommand, 0);
         EXPECT_EQ(opensBefore, port.opens);
-        EXPECT_TRUE(Checked(3, 1017));
+        EXPECT_TRUE(Checked(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting));
     }});
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(kDiscardQuestion, ui.messages[0].text);
+    EXPECT_EQ("設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。",
+              ui.messages[0].text);
 }
 
 TEST_F(PrinterCommandsTest, QuitWithoutChangesAsksNothing) {
-    INT_PTR result = Run({[&] { SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0); }});
+    INT_PTR result =
+        Run({[&] { SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0); }});
     EXPECT_EQ(IDOK, result);
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -189,14 +197,14 @@ TEST_F(PrinterCommandsTest, QuitWithoutChangesAsksNothing) {
 TEST_F(PrinterCommandsTest, QuitAfterASendAsksOnlyToSave) {
     INT_PTR result = Run({[&] {
         ChangeSomething();
-        SendMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
         ui.messages.clear();
         ui.answers = {IDNO};
-        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0);
     }});
     EXPECT_EQ(IDOK, result);
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(kExitSaveQuestion, ui.messages[0].text);
+    EXPECT_EQ("Tuneboard を終了する前に、設定ファイルへ保存しますか？", ui.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONEXCLAMATION), ui.messages[0].type);
 }
 
@@ -204,20 +212,21 @@ TEST_F(PrinterCommandsTest, QuitAfterTheFactorySettingsAsksBothAndCancelKeepsRun
     std::string file = std::string("Z:\\tmp\\tb_quit_both.dat");
     Run({[&] {
         ChangeSomething();
-        SendMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
         ui.files = {file};
-        SendMessageA(window.Handle(), WM_COMMAND, ID_FILE_SAVE, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kSaveCommand, 0);
         window.ShowFactorySettings();
         ui.messages.clear();
         ui.answers = {IDNO, IDCANCEL};
-        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0);
         EXPECT_TRUE(IsWindowVisible(window.Handle()));
         ASSERT_EQ(2u, ui.messages.size());
-        EXPECT_EQ(kExitSendQuestion, ui.messages[0].text);
-        EXPECT_EQ(kExitSaveQuestion, ui.messages[1].text);
+        EXPECT_EQ("Tuneboard を終了する前に、設定値をプリンタへ送信しますか？",
+                  ui.messages[0].text);
+        EXPECT_EQ("Tuneboard を終了する前に、設定ファイルへ保存しますか？", ui.messages[1].text);
         ui.messages.clear();
         ui.answers = {IDCANCEL};
-        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0);
         EXPECT_EQ(1u, ui.messages.size());
         EXPECT_TRUE(IsWindowVisible(window.Handle()));
     }});
@@ -229,7 +238,7 @@ TEST_F(PrinterCommandsTest, YesToSaveThenACancelledFileDialogStillEnds) {
         ChangeSomething();
         ui.answers = {IDNO, IDYES};
         ui.files = {""}; // the file dialog is cancelled
-        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0);
     }});
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(2u, ui.messages.size());
@@ -239,18 +248,20 @@ TEST_F(PrinterCommandsTest, YesToSendWithACentringValueOutOfRangeKeepsRunning) {
     std::string jobs = wintest::JobsFile();
     DeleteFileA(jobs.c_str());
     Run({[&] {
-        window.SelectPage(1);
-        Type(1, 1061, "5");
-        window.SelectPage(0);
+        window.SelectPage(ids::kParamTab);
+        Type(ids::kParamTab, ids::kCentringCutSheet, "5");
+        window.SelectPage(ids::kSelectTab);
         ui.answers = {IDYES};
-        SendMessageA(window.Handle(), WM_COMMAND, ID_EXIT, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0);
         EXPECT_TRUE(IsWindowVisible(window.Handle()));
-        EXPECT_EQ(1, window.CurrentPage());
-        EXPECT_EQ("10", Text(1, 1061));
+        EXPECT_EQ(ids::kParamTab, window.CurrentPage());
+        EXPECT_EQ("10", Text(ids::kParamTab, ids::kCentringCutSheet));
     }});
     ASSERT_EQ(2u, ui.messages.size());
-    EXPECT_EQ(kExitSendQuestion, ui.messages[0].text);
-    EXPECT_EQ(kCentringRangeMessage, ui.messages[1].text);
+    EXPECT_EQ("Tuneboard を終了する前に、設定値をプリンタへ送信しますか？", ui.messages[0].text);
+    EXPECT_EQ(
+        "用紙吸入時ヘッドセンタリング位置の値が設定範囲を超えています。\n適正値に変更します。",
+        ui.messages[1].text);
     EXPECT_TRUE(wintest::FileBytes(jobs).empty());
 }
 
@@ -298,22 +309,32 @@ TEST_F(PrinterCommandsTest, AFailingSendInAPrinterChangeNestsOneMoreChoice) {
              printerBefore = window.PrinterName();
              // Send: Yes (fails: message, then a nested choice asking anew: No, No).
              ui.answers = {IDYES, IDOK, IDNO, IDNO};
-             PostMessageA(window.Handle(), WM_COMMAND, ID_CHOOSE_PRINTER, 0);
+             PostMessageA(window.Handle(), WM_COMMAND, ids::kChoosePrinterCommand, 0);
          },
          [&] {
              ASSERT_NE(nullptr, PrinterDialog()); // the nested run's dialog
              ASSERT_EQ(4u, ui.messages.size());
-             EXPECT_EQ(kChangePrinterSendQuestion, ui.messages[0].text);
-             EXPECT_EQ(kPrinterUnusable, ui.messages[1].text);
-             EXPECT_EQ(kChangePrinterSendQuestion, ui.messages[2].text);
-             EXPECT_EQ(kChangePrinterSaveQuestion, ui.messages[3].text);
+             EXPECT_EQ(
+                 "設定値が変更されています。\nプリンタを切り替える前に、設定値をプリンタへ送信しますか？",
+                 ui.messages[0].text);
+             EXPECT_EQ(
+                 "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。",
+                 ui.messages[1].text);
+             EXPECT_EQ(
+                 "設定値が変更されています。\nプリンタを切り替える前に、設定値をプリンタへ送信しますか？",
+                 ui.messages[2].text);
+             EXPECT_EQ(
+                 "設定値が変更されています。\nプリンタを切り替える前に、設定ファイルへ保存しますか？",
+                 ui.messages[3].text);
              ui.answers = {IDNO}; // the outer run's save question
              PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0);
          },
          [&] {
              ASSERT_NE(nullptr, PrinterDialog()); // the outer run's own dialog
              ASSERT_EQ(5u, ui.messages.size());
-             EXPECT_EQ(kChangePrinterSaveQuestion, ui.messages[4].text);
+             EXPECT_EQ(
+                 "設定値が変更されています。\nプリンタを切り替える前に、設定ファイルへ保存しますか？",
+                 ui.messages[4].text);
              PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0);
          },
          [&] {
@@ -328,7 +349,7 @@ TEST_F(PrinterCommandsTest, AFailedSendKeepsTheSnapshotAndOffersTheChoice) {
     printer::SetSpoolerFactory([] { return std::make_unique<RefusingSpooler>(); });
     Run({[&] {
              ChangeSomething();
-             PostMessageA(window.Handle(), WM_COMMAND, ID_SEND, 0);
+             PostMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
          },
          [&] {
              ASSERT_NE(nullptr, PrinterDialog());
@@ -338,6 +359,8 @@ TEST_F(PrinterCommandsTest, AFailedSendKeepsTheSnapshotAndOffersTheChoice) {
          }});
     printer::SetSpoolerFactory({});
     ASSERT_LE(1u, ui.messages.size());
-    EXPECT_EQ(kPrinterUnusable, ui.messages[0].text);
+    EXPECT_EQ(
+        "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。",
+        ui.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), Icon(ui.messages[0]));
 }

@@ -1,7 +1,7 @@
 // The chain from UTF-8 sources through windres and the CP932 ANSI API: texts read
 // back from real windows made from the program's resources are byte-exact CP932.
 #include "framework/Dialog.h"
-#include "resources/Tbk42Ids.h"
+#include "tests/win/TestIds.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +25,11 @@ const char* const kCountries[] = {"日本", "アメリカ", "イギリス", "ド
 
 class CountryPage : public framework::Dialog {
 public:
-    CountryPage() : Dialog(IDD_PAGE_MSW1) {}
+    CountryPage() : Dialog(ids::kMsw1Template) {}
 
 protected:
     const framework::ListItems* InitialLists(std::size_t& count) const override {
-        static const framework::ListItems lists[] = {{IDC_MSW1_COUNTRY, kCountries, 5}};
+        static const framework::ListItems lists[] = {{ids::kMsw1Country, kCountries, 5}};
         count = 1;
         return lists;
     }
@@ -38,12 +38,12 @@ protected:
 // Records the commands that reach it from its child pages.
 class RecordingWindow : public framework::Dialog {
 public:
-    RecordingWindow() : Dialog(IDD_MAIN) {}
+    RecordingWindow() : Dialog(ids::kMainTemplate) {}
     int lastCommand = 0;
 
 protected:
     bool OnCommand(int id, int code, HWND control) override {
-        if (id == ID_DATA_CHECK) {
+        if (id == ids::kDataCheckCommand) {
             lastCommand = id;
             return true;
         }
@@ -62,10 +62,10 @@ TEST(ResourceChain, MainWindowCaptionAndMenuAreCp932) {
         WindowText(main.Handle()));
 
     char item[128] = {};
-    GetMenuStringA(GetMenu(main.Handle()), ID_FILE_LOAD, item, sizeof item, MF_BYCOMMAND);
+    GetMenuStringA(GetMenu(main.Handle()), ids::kLoadCommand, item, sizeof item, MF_BYCOMMAND);
     EXPECT_EQ("設定ファイルの読み込み(&O)...\tCtrl+O", std::string(item));
     char tip[128] = {};
-    LoadStringA(GetModuleHandleA(nullptr), ID_DATA_CHECK, tip, sizeof tip);
+    LoadStringA(GetModuleHandleA(nullptr), ids::kDataCheckCommand, tip, sizeof tip);
     EXPECT_EQ("データチェック用コマンド", std::string(tip));
 }
 
@@ -75,12 +75,12 @@ TEST(ResourceChain, PageListItemsAndCommandRouting) {
     CountryPage page;
     ASSERT_NE(nullptr, page.Create(main.Handle()));
 
-    HWND list = page.Item(IDC_MSW1_COUNTRY);
+    HWND list = page.Item(ids::kMsw1Country);
     ASSERT_EQ(5, SendMessageA(list, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(std::string("\x93\xFA\x96\x7B"), ListItemText(list, 0)); // 日本
     EXPECT_EQ("スウェーデン", ListItemText(list, 4));
 
     // A command the page does not handle reaches the main window.
-    SendMessageA(page.Handle(), WM_COMMAND, ID_DATA_CHECK, 0);
-    EXPECT_EQ(ID_DATA_CHECK, main.lastCommand);
+    SendMessageA(page.Handle(), WM_COMMAND, ids::kDataCheckCommand, 0);
+    EXPECT_EQ(ids::kDataCheckCommand, main.lastCommand);
 }

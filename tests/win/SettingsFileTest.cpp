@@ -1,10 +1,10 @@
 // Saving and loading settings files through the real file system of the prefix; the
 // file dialogs are answered by the test.
-#include "app/Texts.h"
 #include "framework/System.h"
 #include "settings/FactoryBlock.h"
 #include "settings/SettingsFile.h"
 #include "tests/win/MainWindowFixture.h"
+#include "tests/win/TestIds.h"
 
 #include <fstream>
 #include <iterator>
@@ -34,13 +34,15 @@ class SettingsFileTest : public wintest::MainWindowFixture {
 protected:
     void Save(const std::string& file) {
         ui.files.push_back(file);
-        SendMessageA(window.Handle(), WM_COMMAND, ID_FILE_SAVE, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kSaveCommand, 0);
     }
     void Load(const std::string& file) {
         ui.files.push_back(file);
-        SendMessageA(window.Handle(), WM_COMMAND, ID_FILE_LOAD, 0);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kLoadCommand, 0);
     }
-    void ChangeSomething() { SendMessageA(PageItem(3, 1017), BM_CLICK, 0, 0); }
+    void ChangeSomething() {
+        SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting), BM_CLICK, 0, 0);
+    }
 };
 
 } // namespace
@@ -58,16 +60,18 @@ TEST_F(SettingsFileTest, SaveWritesHeaderAndPackedBlockAndLoadReadsThemBack) {
         EXPECT_TRUE(window.FileSnapshot() == window.WorkingBlock());
 
         window.ShowFactorySettings();
-        SendMessageA(PageItem(3, 1236), BM_CLICK, 0, 0); // a change the printer does not hold
+        SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2DotsCopy), BM_CLICK, 0,
+                     0); // a change the printer does not hold
         ui.answers = {IDYES};
         Load(file);
         EXPECT_EQ(0x00, window.WorkingBlock().At(settings::field::msw2, 0));
-        EXPECT_TRUE(Checked(3, 1017));
-        EXPECT_FALSE(Checked(3, 1236));
+        EXPECT_TRUE(Checked(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting));
+        EXPECT_FALSE(Checked(ids::kMsw2Tab, ids::kMsw2DotsCopy));
         EXPECT_TRUE(window.FileSnapshot() == window.WorkingBlock());
     }});
     const wintest::ShownMessage& question = ui.messages.at(1);
-    EXPECT_EQ(kDiscardQuestion, question.text);
+    EXPECT_EQ("設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。",
+              question.text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION), question.type);
     ASSERT_FALSE(ui.fileRequests.empty());
     const OPENFILENAMEA& request = ui.fileRequests[0];
@@ -112,7 +116,7 @@ TEST_F(SettingsFileTest, ForeignShortAndUnterminatedFilesAreRefusedAndChangeNoth
     }});
     ASSERT_EQ(4u, ui.messages.size());
     for (const wintest::ShownMessage& message : ui.messages) {
-        EXPECT_EQ(kNotSettingsFile, message.text);
+        EXPECT_EQ("このファイルは設定ファイルではありません。", message.text);
         EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), message.type & MB_ICONMASK);
     }
 }
@@ -125,11 +129,13 @@ TEST_F(SettingsFileTest, RefusedSaveShowsTheFamilysMessage) {
         EXPECT_FALSE(window.FileSnapshot() == window.WorkingBlock());
     }});
     ASSERT_EQ(1u, ui.messages.size());
-    if (framework::IsNtFamily()) {
-        EXPECT_EQ(kFolderAccessDenied, ui.messages[0].text);
+    if (framework::RunningWindows().IsNt()) {
+        EXPECT_EQ(
+            "指定されたフォルダへのアクセスは拒否されました。\n指定されたフォルダへ書き込むためには、管理者の権限が必要です。\n\n設定ファイルの保存先を変更してやり直してください。",
+            ui.messages[0].text);
         EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), ui.messages[0].type & MB_ICONMASK);
     } else {
-        EXPECT_EQ(kFileWriteFailed, ui.messages[0].text);
+        EXPECT_EQ("設定ファイルの書き込みに失敗しました。", ui.messages[0].text);
         EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), ui.messages[0].type & MB_ICONMASK);
     }
 }
@@ -141,7 +147,7 @@ TEST_F(SettingsFileTest, AWriteTheDiskRefusesIsReportedAndKeepsTheSnapshot) {
         EXPECT_FALSE(window.FileSnapshot() == window.WorkingBlock());
     }});
     ASSERT_EQ(1u, ui.messages.size());
-    EXPECT_EQ(kFileWriteFailed, ui.messages[0].text);
+    EXPECT_EQ("設定ファイルの書き込みに失敗しました。", ui.messages[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), ui.messages[0].type & MB_ICONMASK);
 }
 
@@ -149,13 +155,13 @@ TEST_F(SettingsFileTest, SaveWithACentringValueOutOfRangeShowsTheParameterPageIn
     std::string file = TempPath("tb_save_flag.dat");
     DeleteFileA(file.c_str());
     Run({[&] {
-        window.SelectPage(1);
-        Type(1, 1061, "5");
-        window.SelectPage(4);
+        window.SelectPage(ids::kParamTab);
+        Type(ids::kParamTab, ids::kCentringCutSheet, "5");
+        window.SelectPage(ids::kMsw3Tab);
         Save(file);
-        EXPECT_EQ(1, window.CurrentPage());
-        EXPECT_EQ("10", Text(1, 1061));
-        EXPECT_EQ(PageItem(1, 1061), GetFocus());
+        EXPECT_EQ(ids::kParamTab, window.CurrentPage());
+        EXPECT_EQ("10", Text(ids::kParamTab, ids::kCentringCutSheet));
+        EXPECT_EQ(PageItem(ids::kParamTab, ids::kCentringCutSheet), GetFocus());
     }});
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(file.c_str()));
     ASSERT_EQ(1u, ui.messages.size());

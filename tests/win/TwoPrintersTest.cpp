@@ -1,11 +1,10 @@
 // Printer selection with a second printer of the model, added to the test prefix for
 // the test's run: "K42 Second" on COM1: beside "Varo Corvane K42" on LPT1:.
-#include "app/Texts.h"
 #include "framework/System.h"
-#include "resources/PageIds.h"
 #include "settings/FactoryBlock.h"
 #include "tests/win/MainWindowFixture.h"
 #include "tests/win/PrefixFiles.h"
+#include "tests/win/TestIds.h"
 
 #include <winspool.h>
 
@@ -34,7 +33,9 @@ void DeleteSecondPrinter() {
     ClosePrinter(printer);
 }
 
-HWND PrinterDialog() { return FindWindowA("#32770", "プリンタの選択"); }
+HWND PrinterDialog() {
+    return FindWindowA("#32770", "プリンタの選択");
+}
 
 std::string Cell(int row, int column) {
     char text[128] = {};
@@ -42,7 +43,7 @@ std::string Cell(int row, int column) {
     item.iSubItem = column;
     item.pszText = text;
     item.cchTextMax = sizeof text;
-    SendDlgItemMessageA(PrinterDialog(), IDC_PRINTER_LIST, LVM_GETITEMTEXTA, row,
+    SendDlgItemMessageA(PrinterDialog(), ids::kPrinterList, LVM_GETITEMTEXTA, row,
                         reinterpret_cast<LPARAM>(&item));
     return text;
 }
@@ -51,7 +52,7 @@ void SelectRow(int row) {
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendDlgItemMessageA(PrinterDialog(), IDC_PRINTER_LIST, LVM_SETITEMSTATE, row,
+    SendDlgItemMessageA(PrinterDialog(), ids::kPrinterList, LVM_SETITEMSTATE, row,
                         reinterpret_cast<LPARAM>(&state));
 }
 
@@ -62,7 +63,7 @@ protected:
         ASSERT_TRUE(AddSecondPrinter()) << GetLastError();
     }
     void TearDown() override { DeleteSecondPrinter(); }
-    bool Nt() const { return framework::IsNtFamily(); }
+    bool Nt() const { return framework::RunningWindows().IsNt(); }
     // Accepts row `row` of the printer dialog that is up.
     std::function<void()> Choose(int row) {
         return [row] {
@@ -86,33 +87,40 @@ TEST_F(TwoPrintersTest, StartUpListsBothSortedAndTakesTheChoice) {
          Choose(1),
          [&] {
              EXPECT_EQ(kModel, window.PrinterName());
-             EXPECT_FALSE(MenuGreyed(ID_CHOOSE_PRINTER)); // two printers listed
+             EXPECT_FALSE(MenuGreyed(ids::kChoosePrinterCommand)); // two printers listed
          }});
 }
 
 TEST_F(TwoPrintersTest, ChoosingAgainFallsBackToTheFactorySettings) {
     Run({Choose(1),
          [&] {
-             SendMessageA(PageItem(3, 1017), BM_CLICK, 0, 0);
+             SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting), BM_CLICK, 0, 0);
              ui.messages.clear();
              // Keep neither by sending nor by saving; 9x: discard them for the read-back.
              ui.answers = {IDNO, IDNO, IDYES};
-             PostMessageA(window.Handle(), WM_COMMAND, ID_CHOOSE_PRINTER, 0);
+             PostMessageA(window.Handle(), WM_COMMAND, ids::kChoosePrinterCommand, 0);
          },
          Choose(Nt() ? 0 : 1),
          [&] {
              ASSERT_EQ(nullptr, PrinterDialog());
              EXPECT_TRUE(window.WorkingBlock() == settings::FactoryBlock);
              EXPECT_TRUE(window.SendPending());
-             EXPECT_FALSE(MenuGreyed(ID_SEND));
-             EXPECT_EQ(Nt(), MenuGreyed(ID_RECEIVE));
+             EXPECT_FALSE(MenuGreyed(ids::kSendCommand));
+             EXPECT_EQ(Nt(), MenuGreyed(ids::kReceiveCommand));
          }});
     std::vector<std::string> texts;
-    for (const wintest::ShownMessage& message : ui.messages) texts.push_back(message.text);
+    for (const wintest::ShownMessage& message : ui.messages)
+        texts.push_back(message.text);
     // 9x: the printer on LPT1: does not answer; NT: no read-back message after start-up.
-    std::vector<std::string> expected = {kChangePrinterSendQuestion, kChangePrinterSaveQuestion};
-    if (!Nt()) expected.insert(expected.end(), {kDiscardQuestion, kPrinterBusy});
-    expected.push_back(kFactoryShownMessage);
+    std::vector<std::string> expected = {
+        "設定値が変更されています。\nプリンタを切り替える前に、設定値をプリンタへ送信しますか？",
+        "設定値が変更されています。\nプリンタを切り替える前に、設定ファイルへ保存しますか？"};
+    if (!Nt())
+        expected.insert(
+            expected.end(),
+            {"設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。",
+             "現在プリンタが印刷中あるいは、エラーが発生しているため、設定値の取得はできません。"});
+    expected.push_back("工場出荷設定値を表示しました。");
     EXPECT_EQ(expected, texts);
 }
 
@@ -120,19 +128,19 @@ TEST_F(TwoPrintersTest, APrinterOnAnotherPortCannotBeReadBack) {
     Run({Choose(1),
          [&] {
              ui.messages.clear();
-             PostMessageA(window.Handle(), WM_COMMAND, ID_CHOOSE_PRINTER, 0);
+             PostMessageA(window.Handle(), WM_COMMAND, ids::kChoosePrinterCommand, 0);
          },
          Choose(0),
          [&] {
              EXPECT_EQ("COM1:", window.PortName());
-             EXPECT_TRUE(MenuGreyed(ID_RECEIVE));
-             EXPECT_FALSE(MenuGreyed(ID_SEND));
+             EXPECT_TRUE(MenuGreyed(ids::kReceiveCommand));
+             EXPECT_FALSE(MenuGreyed(ids::kSendCommand));
          }});
     ASSERT_FALSE(ui.messages.empty());
     if (Nt()) {
-        EXPECT_EQ(kFactoryShownMessage, ui.messages[0].text);
+        EXPECT_EQ("工場出荷設定値を表示しました。", ui.messages[0].text);
     } else {
-        EXPECT_EQ(kNoReadBackOnThisPort, ui.messages[0].text);
+        EXPECT_EQ("設定値をプリンタから取得できません。", ui.messages[0].text);
         EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), ui.messages[0].type & MB_ICONMASK);
     }
 }

@@ -106,3 +106,19 @@ std::string WindowText(HWND window) {
 }
 
 } // namespace wintest
+
+namespace wintest {
+
+testing::AssertionResult IsMessage(const ShownMessage& shown, const std::string& text,
+                                   const std::string& caption, UINT icon) {
+    UINT shownIcon = shown.type & MB_ICONMASK;
+    if (shown.text == text && shown.caption == caption && shownIcon == icon) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure()
+           << "message \"" << shown.text << "\", caption \"" << shown.caption << "\", icon 0x"
+           << std::hex << shownIcon << "; expected \"" << text << "\", \"" << caption << "\", 0x"
+           << icon;
+}
+
+} // namespace wintest

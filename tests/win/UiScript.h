@@ -55,3 +55,14 @@ void PressKey(WORD key, bool control = false);
 std::string WindowText(HWND window);
 
 } // namespace wintest
+
+#include <gtest/gtest.h>
+
+namespace wintest {
+
+// Whether `shown` is a message box with exactly `text` and `caption` and the icon
+// `icon` (one of the MB_ICON* values); says what differs.
+testing::AssertionResult IsMessage(const ShownMessage& shown, const std::string& text,
+                                   const std::string& caption, UINT icon);
+
+} // namespace wintest

@@ -1,0 +1,54 @@
+#pragma once
+// A setting page whose controls are one table over its values struct (the parameter
+// and function-selection pages): the table fills the lists, moves the values both ways
+// and tells which notifications raise the data-check command; the core's load and
+// store rules move the values to and from the block.
+#include "pages/CPage.h"
+#include "pages/PageControls.h"
+
+template <class PageValues> class CTablePage : public CPage {
+public:
+    using LoadRule = void (*)(settings::SettingsBlock&, PageValues&);
+    using StoreRule = void (*)(const PageValues&, settings::SettingsBlock&);
+
+    CTablePage(UINT templateId, pages::ControlTable<PageValues> table, LoadRule load,
+               StoreRule store)
+        : CPage(templateId), table(table), load(load), store(store), lists(pages::ListsOf(table)) {}
+
+    void LoadFromBlock(settings::SettingsBlock& block) override {
+        load(block, values);
+        ToControls();
+    }
+    bool StoreToBlock(settings::SettingsBlock& block) override {
+        bool ok = pages::FromControls(Handle(), table, values);
+        store(values, block);
+        return ok;
+    }
+    const PageValues& Values() const { return values; }
+
+protected:
+    const framework::ListItems* InitialLists(std::size_t& count) const override {
+        count = lists.size();
+        return lists.data();
+    }
+    BOOL OnInitDialog() override {
+        ToControls();
+        pages::SetUpDownRanges(Handle(), table);
+        return TRUE;
+    }
+    bool OnCommand(int id, int code, HWND control) override {
+        if (control && pages::Notifies(table, id)) RaiseDataCheck();
+        return CPage::OnCommand(id, code, control);
+    }
+    void ToControls() {
+        WriteControls([this] { pages::ToControls(Handle(), table, values); });
+    }
+
+    const pages::ControlTable<PageValues> table;
+    PageValues values;
+
+private:
+    LoadRule load;
+    StoreRule store;
+    std::vector<framework::ListItems> lists;
+};
