@@ -3,6 +3,7 @@
 // the three settings blocks and runs every command of the program.
 #include "app/CDlg_Printer.h"
 #include "framework/Dialog.h"
+#include "menu/IconMenu.h"
 #include "pages/CPage_MSW.h"
 #include "pages/CPage_Param.h"
 #include "pages/CPage_Select.h"
@@ -68,6 +69,7 @@ private:
     void ReadBackCommand();
     void ShowHelp();
     void ShowAbout();
+    void InstallMenu();
     void LocateHelpFile();
     void CreateToolbar();
     void CreateStatusBar();
@@ -102,6 +104,7 @@ private:
     void SelectPage4() { SelectPage(4); }
     void SelectPage5() { SelectPage(5); }
 
+    IconMenu menu;
     HICON programIcon;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;
