@@ -17,7 +17,19 @@ void OpenMenu(e2e::Checks& checks, const Args& args) {
     if (!app.Start(args[0])) return;
     const WORD letter = static_cast<WORD>(args[1].empty() ? 'F' : args[1][0]);
     const DWORD holdMs = static_cast<DWORD>(std::atoi(args[2].c_str())) * 1000;
-    app.Keys({VK_MENU, letter});
+    // A click on the bar item, the way the user opens it: "ファイル(&F)" is first,
+    // "メニュー(&M)" second, each well under 70 pixels wide.
+    // Only once the window has settled where it is shown.
+    e2e::WaitUntilIdle(app.Main());
+    Sleep(1500);
+    POINT origin = {};
+    ClientToScreen(app.Main(), &origin);
+    const int x = origin.x + (letter == 'M' ? 100 : 30);
+    const int y = origin.y - GetSystemMetrics(SM_CYMENU) / 2 - 2;
+    SetForegroundWindow(app.Main());
+    SetCursorPos(x, y);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     HWND popup = e2e::WaitForWindow({app.Id(), kPopupClass});
     if (checks.That(popup != nullptr, "the popup opens")) {
         RECT box = {};
