@@ -35,6 +35,20 @@ const ToolbarEntry kToolbarButtons[] = {
 };
 const int kToolbarImageCount = 6;
 
+// The bitmaps beside the menu commands; exit, help and version information have none.
+struct MenuImage {
+    UINT command;
+    int bitmap;
+};
+const MenuImage kMenuImages[] = {
+    {ID_FILE_LOAD, IDB_MENU_LOAD},      {ID_FILE_SAVE, IDB_MENU_SAVE},
+    {ID_FACTORY, IDB_MENU_FACTORY},     {ID_CHOOSE_PRINTER, IDB_MENU_PRINTER},
+    {ID_SEND, IDB_MENU_SEND},           {ID_RECEIVE, IDB_MENU_RECEIVE},
+    {ID_PAGE_SELECT, IDB_MENU_SELECT},  {ID_PAGE_PARAM, IDB_MENU_PARAM},
+    {ID_PAGE_MSW1, IDB_MENU_MSW},       {ID_PAGE_MSW2, IDB_MENU_MSW},
+    {ID_PAGE_MSW3, IDB_MENU_MSW},       {ID_PAGE_MSW4, IDB_MENU_MSW},
+};
+
 void InsertToolbarItem(HWND toolbar, int position, int image, int command, BYTE style) {
     TBBUTTON button = {};
     button.iBitmap = image;
@@ -68,11 +82,15 @@ const CDlg_Main::PageEntry CDlg_Main::kPages[kPageCount] = {
 CDlg_Main::CDlg_Main()
     : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))) {
     if (!accelerators) accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
+    AddMessageHook(&menu);
 }
 
-CDlg_Main::~CDlg_Main() = default;
+CDlg_Main::~CDlg_Main() {
+    RemoveMessageHook(&menu);
+}
 
 BOOL CDlg_Main::OnInitDialog() {
+    InstallMenu();
     LocateHelpFile();
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon));
@@ -89,6 +107,17 @@ BOOL CDlg_Main::OnInitDialog() {
     startupDone = true;
     AdjustSystemMenu();
     return TRUE;
+}
+
+// Menu 142 drawn by the icon menu, with the images of its commands; the window then
+// holds (and in the end destroys) the menu instead of the template's.
+void CDlg_Main::InstallMenu() {
+    if (!menu.LoadMenu(IDR_MAIN)) return;
+    for (const MenuImage& image : kMenuImages) menu.SetItemImage(nullptr, image.command, image.bitmap);
+    HMENU templateMenu = GetMenu(Handle());
+    SetMenu(Handle(), menu.Handle());
+    if (templateMenu) DestroyMenu(templateMenu);
+    menu.Detach();
 }
 
 void CDlg_Main::LocateHelpFile() {

@@ -3,6 +3,7 @@
 // the three settings blocks and runs every command of the program.
 #include "app/CDlg_Printer.h"
 #include "framework/Dialog.h"
+#include "menu/IconMenu.h"
 #include "pages/CPage_MSW.h"
 #include "pages/CPage_Param.h"
 #include "pages/CPage_Select.h"
@@ -79,6 +80,7 @@ private:
     void ReadBackCommand();
     void ShowHelp();
     void ShowAbout();
+    void InstallMenu();
     void LocateHelpFile();
     void CreateToolbar();
     void CreateStatusBar();
@@ -106,6 +108,7 @@ private:
     // message and correction, and returns true (the command then stops).
     bool StopForCentringRange();
 
+    IconMenu menu;
     HICON programIcon;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;

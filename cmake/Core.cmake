@@ -3,4 +3,5 @@
 add_subdirectory(text)
 add_subdirectory(settings)
 add_subdirectory(printer)
+add_subdirectory(menu)
 target_sources(tb_core PRIVATE ${PROJECT_SOURCE_DIR}/app/HelpFile.cpp)

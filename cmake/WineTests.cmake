@@ -88,6 +88,8 @@ foreach(mode IN LISTS TB_WINE_MODES)
   tb_wine_run(e2e_tbk42_startup_${mode} LABEL e2e MODE ${mode}
               EXE ${TB_TBK42_DRIVER} ARGS startup ${tbk42_exe} ${TB_PLATFORM_ID_${mode}})
 endforeach()
+tb_wine_run(e2e_tbk42_menu LABEL e2e MODE winxp
+            EXE ${TB_TBK42_DRIVER} ARGS open-menu ${tbk42_exe} M 0)
 tb_wine_run(e2e_tbk42_send LABEL e2e MODE winxp
             EXE ${TB_TBK42_DRIVER} ARGS send ${tbk42_exe} ${k42_jobs_winxp})
 tb_wine_test(e2e_tbk42_single_instance LABEL e2e

@@ -28,6 +28,7 @@ const Scenario kScenarios[] = {
     {"send-vanished", "EXE", 1, tbk42::SendToVanishedPrinter},
     {"save", "EXE FILE", 2, tbk42::Save},
     {"load", "EXE SAVED AFTER-REFUSED REFUSED...", 4, tbk42::Load},
+    {"open-menu", "EXE LETTER SECONDS", 3, tbk42::OpenMenu},
 };
 
 int Usage() {

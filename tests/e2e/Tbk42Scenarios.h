@@ -31,5 +31,8 @@ void Save(e2e::Checks& checks, const Args& args);
 // EXE SAVED AFTER-REFUSED REFUSED...: refused files change nothing (AFTER-REFUSED is
 // then saved), and SAVED loads.
 void Load(e2e::Checks& checks, const Args& args);
+// EXE LETTER SECONDS: the menu-bar popup with this mnemonic opens, stays open for
+// SECONDS (for a screenshot) and closes again.
+void OpenMenu(e2e::Checks& checks, const Args& args);
 
 } // namespace tbk42
