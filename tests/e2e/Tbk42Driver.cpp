@@ -28,6 +28,9 @@ const Scenario kScenarios[] = {
     {"send-vanished", "EXE", 1, tbk42::SendToVanishedPrinter},
     {"save", "EXE FILE", 2, tbk42::Save},
     {"load", "EXE SAVED AFTER-REFUSED REFUSED...", 4, tbk42::Load},
+    {"help-opens", "EXE hlp|chm", 2, tbk42::HelpOpens},
+    {"help-absent", "EXE", 1, tbk42::HelpAbsent},
+    {"help-deleted", "EXE HELP-FILE", 2, tbk42::HelpDeleted},
 };
 
 int Usage() {

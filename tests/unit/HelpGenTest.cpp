@@ -174,6 +174,9 @@ TEST(WinHelp, FileSystemSystemAndFont) {
     EXPECT_EQ(records[1], std::string("テストのヘルプ") + '\0');
     EXPECT_EQ(static_cast<unsigned char>(records[11][0]), 128); // SHIFTJIS_CHARSET
     EXPECT_EQ(U16(records[9], 8), 0x0411u);
+    ASSERT_EQ(records[6].size(), 90u); // the main window, captioned with the title
+    EXPECT_EQ(records[6].substr(12).c_str(), std::string("main"));
+    EXPECT_EQ(records[6].substr(21).c_str(), std::string("テストのヘルプ"));
     const std::string& font = reader.files["|FONT"];
     EXPECT_EQ(font.substr(U16(font, 4)).c_str(), std::string("ＭＳ Ｐゴシック"));
 }

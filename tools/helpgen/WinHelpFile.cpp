@@ -366,6 +366,24 @@ void SystemRecord(std::string& out, unsigned type, const std::string& data) {
     out += data;
 }
 
+// The window "main" with the book's title as its caption (the viewers otherwise keep
+// their own caption): flags (name, caption), type, name, caption, then position, size
+// and colours, left to the viewer.
+std::string MainWindow(const std::string& caption) {
+    if (caption.size() > 50) throw SourceError("title longer than 50 bytes");
+    std::string out;
+    Put16(out, 0x0006);
+    out += std::string(10, '\0');
+    std::string name = "main";
+    name.resize(9, '\0');
+    out += name;
+    std::string text = caption;
+    text.resize(51, '\0');
+    out += text;
+    out += std::string(18, '\0');
+    return out;
+}
+
 std::string SystemFile(const HelpBook& book, std::uint32_t generatedAt, std::uint32_t contents) {
     std::string out;
     Put16(out, 0x036C); // magic
@@ -377,6 +395,7 @@ std::string SystemFile(const HelpBook& book, std::uint32_t generatedAt, std::uin
     SystemRecord(out, 11, std::string("\x80\0\0\x02\0", 5));          // SHIFTJIS_CHARSET
     SystemRecord(out, 1, book.title + '\0');
     SystemRecord(out, 3, Key32(contents));
+    SystemRecord(out, 6, MainWindow(book.title));
     return out;
 }
 
