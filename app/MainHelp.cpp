@@ -26,11 +26,22 @@ HWND CallHtmlHelp(const char* file) {
     return htmlHelp ? htmlHelp(nullptr, file, kHtmlHelpDisplayTopic, 0) : nullptr;
 }
 
+// Windows Help answers success for a file that has gone since start-up (the viewer then
+// reports it in its own words), so the file is looked for again before either viewer.
+bool HelpFileThere(const char* path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path, &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
 } // namespace
 
 void CDlg_Main::ShowHelp() {
-    bool shown = useHtmlHelp ? CallHtmlHelp(helpPath) != nullptr
-                             : WinHelpA(nullptr, helpPath, HELP_FINDER, 0) != FALSE;
+    bool shown = HelpFileThere(helpPath) &&
+                 (useHtmlHelp ? CallHtmlHelp(helpPath) != nullptr
+                              : WinHelpA(nullptr, helpPath, HELP_FINDER, 0) != FALSE);
     if (!shown) {
         framework::Ui().ShowMessage(Handle(), kHelpMissing, kMessageTitle,
                                     MB_OK | MB_ICONEXCLAMATION);

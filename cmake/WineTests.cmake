@@ -104,3 +104,10 @@ tb_wine_test(e2e_tbk42_printers LABEL e2e TIMEOUT 600
 tb_wine_test(e2e_tbk42_files LABEL e2e
              COMMAND ${TB_E2E_SCRIPTS}/tbk42-files ${TB_WINE_PREFIX_winxp} ${TB_E2E_WORK}/files
                      ${TB_TBK42_DRIVER} ${TB_TBK42})
+
+# Help: F1 in one prefix per Windows version (prefixes of its own under TB_E2E_WORK), and
+# the help files of the shipped tree read with chmls.
+tb_wine_test(e2e_tbk42_help LABEL e2e TIMEOUT 300
+             COMMAND ${TB_E2E_SCRIPTS}/tbk42-help ${TB_E2E_WORK}/help ${TB_TBK42_DRIVER} ${TB_TBK42})
+add_test(NAME help_files COMMAND ${TB_E2E_SCRIPTS}/help-files ${TB_SHIP_BUILD_DIR}/app)
+set_tests_properties(help_files PROPERTIES LABELS e2e)

@@ -29,6 +29,9 @@ const Scenario kScenarios[] = {
     {"save", "EXE FILE", 2, tbk42::Save},
     {"load", "EXE SAVED AFTER-REFUSED REFUSED...", 4, tbk42::Load},
     {"open-menu", "EXE LETTER SECONDS", 3, tbk42::OpenMenu},
+    {"help-opens", "EXE hlp|chm", 2, tbk42::HelpOpens},
+    {"help-absent", "EXE", 1, tbk42::HelpAbsent},
+    {"help-deleted", "EXE HELP-FILE", 2, tbk42::HelpDeleted},
 };
 
 int Usage() {

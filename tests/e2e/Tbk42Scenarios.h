@@ -35,4 +35,12 @@ void Load(e2e::Checks& checks, const Args& args);
 // SECONDS (for a screenshot) and closes again.
 void OpenMenu(e2e::Checks& checks, const Args& args);
 
+// EXE hlp|chm: F1 opens the help file in its viewer, titled from the file; Windows Help
+// quits when the program ends.
+void HelpOpens(e2e::Checks& checks, const Args& args);
+// EXE (no help file beside it): F1 does nothing; the version dialog still works.
+void HelpAbsent(e2e::Checks& checks, const Args& args);
+// EXE HELP-FILE: the help file deleted after the start; F1 says it is missing.
+void HelpDeleted(e2e::Checks& checks, const Args& args);
+
 } // namespace tbk42
