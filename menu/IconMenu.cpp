@@ -1,5 +1,6 @@
 #include "menu/IconMenu.h"
 
+#include "framework/System.h"
 #include "menu/MenuTemplate.h"
 
 #include <algorithm>
@@ -40,10 +41,8 @@ std::string Narrow(const std::wstring& text) {
 }
 
 int QuerySystemClass() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
-    return iconmenu::SystemClass(version.dwPlatformId, version.dwMajorVersion);
+    const framework::WindowsVersion version = framework::RunningWindows();
+    return iconmenu::SystemClass(version.platformId, version.major);
 }
 
 int& SystemClassSlot() {
