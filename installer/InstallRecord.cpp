@@ -65,52 +65,44 @@ bool IsSafeRelativePath(const std::string& relative) {
     return true;
 }
 
-std::string FormatRecord(const std::vector<RecordEntry>& entries) {
+std::string FormatRecord(const std::vector<std::string>& entries) {
     std::string text;
-    for (const RecordEntry& entry : entries) {
-        text += entry.path;
-        if (entry.folder) text += '\\';
-        text += "\r\n";
-    }
+    for (const std::string& entry : entries) text += entry + "\r\n";
     return text;
 }
 
-bool ParseRecord(const std::string& text, std::vector<RecordEntry>& entries) {
+bool ParseRecord(const std::string& text, std::vector<std::string>& entries) {
     entries.clear();
-    std::vector<RecordEntry> read;
+    std::vector<std::string> read;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find("\r\n", start);
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
         start = end + 2;
-        RecordEntry entry;
-        if (EndsInBackslash(line)) {
-            line.pop_back();
-            entry.folder = true;
-        }
         if (!IsSafeRelativePath(line)) return false;
-        entry.path = line;
-        read.push_back(entry);
+        read.push_back(line);
     }
     entries = read;
     return true;
 }
 
-std::vector<RecordEntry> RemovalOrder(const std::vector<RecordEntry>& entries) {
-    std::vector<RecordEntry> files, folders;
-    for (const RecordEntry& entry : entries) {
-        std::vector<RecordEntry>& list = entry.folder ? folders : files;
-        bool seen = std::any_of(list.begin(), list.end(), [&](const RecordEntry& other) {
-            return EqualsNoCase(other.path, entry.path);
-        });
-        if (!seen) list.push_back(entry);
+std::vector<std::string> UniquePaths(const std::vector<std::string>& entries) {
+    std::vector<std::string> unique;
+    for (const std::string& entry : entries) {
+        bool seen = std::any_of(unique.begin(), unique.end(),
+                                [&](const std::string& other) { return EqualsNoCase(other, entry); });
+        if (!seen) unique.push_back(entry);
     }
-    std::stable_sort(folders.begin(), folders.end(), [](const RecordEntry& a, const RecordEntry& b) {
-        return Depth(a.path) > Depth(b.path);
+    return unique;
+}
+
+std::vector<std::string> RemovalOrder(const std::vector<std::string>& entries) {
+    std::vector<std::string> order = UniquePaths(entries);
+    std::stable_sort(order.begin(), order.end(), [](const std::string& a, const std::string& b) {
+        return Depth(a) > Depth(b);
     });
-    files.insert(files.end(), folders.begin(), folders.end());
-    return files;
+    return order;
 }
 
 } // namespace installer

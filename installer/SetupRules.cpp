@@ -22,6 +22,15 @@ bool SameFolder(const std::string& a, const std::string& b) {
     return !b.empty() && Comparable(a) == Comparable(b);
 }
 
+// `path` is `folder` or lies below it.
+bool IsInside(const std::string& path, const std::string& folder) {
+    if (folder.empty()) return false;
+    std::string inner = Comparable(path), outer = Comparable(folder);
+    if (inner == outer) return true;
+    if (!EndsInBackslash(outer)) outer += '\\';
+    return inner.compare(0, outer.size(), outer) == 0;
+}
+
 bool IsDriveRoot(const std::string& path) {
     bool drive = path.size() >= 2 && path[1] == ':';
     return drive && (path.size() == 2 || (path.size() == 3 && path[2] == '\\'));
@@ -67,7 +76,7 @@ bool IsRefusedInstallPath(const InstallTarget& target) {
     const std::string& path = target.path;
     if (IsDriveRoot(path)) return true;
     if (SameFolder(path, target.windowsFolder) || SameFolder(path, target.systemFolder) ||
-        SameFolder(path, target.programFilesFolder)) {
+        SameFolder(path, target.programFilesFolder) || IsInside(path, target.sourceFolder)) {
         return true;
     }
     return target.exists && !target.empty && !target.holdsRecord;

@@ -25,6 +25,7 @@ struct InstallTarget {
     std::string windowsFolder;     // GetWindowsDirectory
     std::string systemFolder;      // GetSystemDirectory
     std::string programFilesFolder; // the Program Files folder of this system
+    std::string sourceFolder;      // the folder the files are copied from
     bool exists = false;           // the path names an existing folder
     bool empty = false;            // ... that holds nothing
     bool holdsRecord = false;      // ... that holds TBSETUP.LST of an earlier installation
@@ -32,8 +33,9 @@ struct InstallTarget {
 
 // True when installing into `target` could mix the product with other data, so the
 // path is refused: a drive root ("C:" or "C:\"), the Windows or system folder, the
-// Program Files folder itself, or an existing non-empty folder without an install
-// record. Compared without regard to case and to one trailing backslash.
+// Program Files folder itself, the source folder or a folder inside it (the copy would
+// never end), or an existing non-empty folder without an install record. Compared
+// without regard to case and to one trailing backslash.
 bool IsRefusedInstallPath(const InstallTarget& target);
 
 // True when the folder browser may accept a selection: its attributes could be read and

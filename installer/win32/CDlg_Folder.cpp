@@ -152,6 +152,10 @@ void CDlg_Folder::Browse() {
     }
 }
 
+std::string CDlg_Folder::SourceFolder() const {
+    return installer::JoinPath(installer::CutAtLastBackslash(framework::ModulePath()), record.sourceFolder);
+}
+
 void CDlg_Folder::EnableControls(bool enable) {
     for (int id : kControls) EnableWindow(Item(id), enable ? TRUE : FALSE);
 }
@@ -173,6 +177,7 @@ bool CDlg_Folder::CheckDrive(const std::string& path) {
     target.windowsFolder = WindowsFolder();
     target.systemFolder = SystemFolder();
     target.programFilesFolder = ProgramFilesFolder();
+    target.sourceFolder = SourceFolder();
     target.exists = Exists(path);
     target.empty = IsFolder(path) && IsEmptyFolder(path);
     target.holdsRecord = Exists(installer::JoinPath(path, installer::kRecordName));
@@ -218,15 +223,17 @@ void CDlg_Folder::OnOK() {
 void CDlg_Folder::Install(const std::string& path) {
     Tell(texts::kStarting, MB_OK | MB_ICONINFORMATION);
     CDlg_Install window(record);
-    window.sourceFolder = installer::JoinPath(installer::CutAtLastBackslash(framework::ModulePath()),
-                                              record.sourceFolder);
+    window.sourceFolder = SourceFolder();
     window.installFolder = path;
     window.expand = true;
-    if (window.Run(Handle()) == CDlg_Install::kFilesMissing) {
+    INT_PTR result = window.Run(Handle());
+    if (result == CDlg_Install::kFilesMissing) {
         Tell(texts::kFilesMissing, MB_OK | MB_ICONERROR);
         RemoveDirectoryA(path.c_str());
         return;
     }
+    // A window that could not run copied nothing.
+    if (result != CDlg_Install::kRan && window.failedFile.empty()) window.failedFile = path;
     if (!window.failedFile.empty()) {
         Tell(installer::Substitute(texts::kCopyFailed, window.failedFile), MB_OK | MB_ICONERROR);
         return;

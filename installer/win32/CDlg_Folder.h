@@ -22,6 +22,8 @@ private:
     // Runs the switches of the command line; false when the dialog is to close.
     bool Dispatch();
     void Browse();
+    // The installer's own folder joined with DISK_PATH.
+    std::string SourceFolder() const;
     void EnableControls(bool enable);
     // The checks before copying; false (message shown) when the path is refused.
     bool CheckDrive(const std::string& path);

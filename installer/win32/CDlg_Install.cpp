@@ -67,8 +67,8 @@ void CDlg_Install::Work() {
     Finish(kRan);
 }
 
-void CDlg_Install::Created(const std::string& relative, bool folder) {
-    created.push_back({relative, folder});
+void CDlg_Install::Created(const std::string& relative) {
+    created.push_back(relative);
 }
 
 void CDlg_Install::Failed(const std::string& target) {
@@ -80,7 +80,7 @@ void CDlg_Install::CopyBeside(const char* step, const std::string& source, const
     std::string target = installer::JoinPath(installFolder, name);
     // A run from the install folder itself copies these onto themselves: nothing to do.
     if (SameFile(source, target) || CopyReplacing(source, target)) {
-        Created(name, false);
+        Created(name);
     } else {
         Failed(target);
     }
@@ -98,7 +98,7 @@ void CDlg_Install::CopyTree(const std::string& source, const std::string& target
             return;
         }
         CreateDirectoryA(to.c_str(), nullptr);
-        if (IsFolder(to)) Created(inside, true);
+        if (IsFolder(to)) Created(inside);
         CopyTree(from, to, inside);
     });
 }
@@ -122,7 +122,7 @@ void CDlg_Install::CopyOneFile(const std::string& name, const std::string& sourc
         SetFileAttributesA(installed.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     if (ok) {
-        Created(inside, false);
+        Created(inside);
     } else {
         Failed(installed);
     }
@@ -136,7 +136,9 @@ bool CDlg_Install::CreateGroup() {
     }
     std::string group = GroupFolder(programs, record.title);
     CreateDirectoryA(group.c_str(), nullptr);
-    ShellExecuteA(nullptr, "open", group.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // Only an existing folder is opened: the shell would report a missing one in a box
+    // of its own, which would hold up this thread.
+    if (IsFolder(group)) ShellExecuteA(nullptr, "open", group.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     auto failure = [](void* self, const char* text) {
         static_cast<CDlg_Install*>(self)->Ask(text, ProgramName(), MB_OK | MB_ICONEXCLAMATION);
     };
@@ -173,18 +175,14 @@ void CDlg_Install::WriteRecord() {
     // Files of an earlier installation into this folder stay listed while they exist,
     // so that the uninstallation still removes them.
     std::string path = installer::JoinPath(installFolder, installer::kRecordName);
-    std::vector<installer::RecordEntry> earlier;
+    std::vector<std::string> earlier;
     if (installer::ParseRecord(ReadWholeFile(path), earlier)) {
-        for (const installer::RecordEntry& entry : earlier) {
-            bool listed = false;
-            for (const installer::RecordEntry& now : created) {
-                listed = listed || installer::EqualsNoCase(now.path, entry.path);
-            }
-            if (!listed && Exists(installer::JoinPath(installFolder, entry.path))) created.push_back(entry);
+        for (const std::string& entry : earlier) {
+            if (Exists(installer::JoinPath(installFolder, entry))) created.push_back(entry);
         }
     }
-    Created(installer::kRecordName, false);
-    if (!WriteText(path, installer::FormatRecord(created))) Failed(path);
+    Created(installer::kRecordName);
+    if (!WriteText(path, installer::FormatRecord(installer::UniquePaths(created)))) Failed(path);
 }
 
 } // namespace installer_win32

@@ -40,10 +40,10 @@ private:
     bool CreateGroup();
     void WriteUninstallKey();
     void WriteRecord();
-    void Created(const std::string& relative, bool folder);
+    void Created(const std::string& relative);
     void Failed(const std::string& target);
 
-    std::vector<installer::RecordEntry> created;
+    std::vector<std::string> created;
 };
 
 } // namespace installer_win32

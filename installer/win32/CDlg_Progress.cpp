@@ -42,7 +42,7 @@ BOOL CDlg_Progress::OnInitDialog() {
     worker = CreateThread(nullptr, 0, WorkerMain, this, 0, &id);
     if (!worker) {
         running = false;
-        End(0);
+        End(-1);
     }
     return TRUE;
 }

@@ -35,8 +35,8 @@ bool QueryInstallPath(HKEY key, std::string& folder) {
 
 // The install record of `folder`; empty (nothing to remove) when it is missing,
 // foreign or damaged.
-std::vector<installer::RecordEntry> ReadRecord(const std::string& folder) {
-    std::vector<installer::RecordEntry> entries;
+std::vector<std::string> ReadRecord(const std::string& folder) {
+    std::vector<std::string> entries;
     std::string text = ReadWholeFile(installer::JoinPath(folder, installer::kRecordName));
     if (!installer::ParseRecord(text, entries)) entries.clear();
     return installer::RemovalOrder(entries);
@@ -49,6 +49,21 @@ std::string TemporaryIniPath() {
 }
 
 } // namespace
+
+void CDlg_Uninstall::RemoveRecorded(const std::string& installFolder,
+                                    const std::vector<std::string>& entries) {
+    // Deepest first: a folder's files go before the folder, which goes only when empty.
+    for (const std::string& entry : entries) {
+        std::string path = installer::JoinPath(installFolder, entry);
+        if (IsFolder(path)) {
+            RemoveDirectoryA(path.c_str());
+        } else if (Exists(path)) {
+            DeleteClearing(path);
+            Step(texts::kStepRemoveFile);
+        }
+    }
+    RemoveDirectoryA(installFolder.c_str());
+}
 
 BOOL CDlg_Uninstall::OnInitDialog() {
     SetWindowTextA(Handle(), texts::kUninstallCaption);
@@ -99,27 +114,18 @@ void CDlg_Uninstall::Work() {
         RegCloseKey(key);
         // Only what the installation recorded is removed; the steps count the listed
         // files that exist now.
-        std::vector<installer::RecordEntry> entries = ReadRecord(installFolder);
-        std::vector<std::string> files, folders;
-        for (const installer::RecordEntry& entry : entries) {
-            std::string path = installer::JoinPath(installFolder, entry.path);
-            if (entry.folder) {
-                folders.push_back(path);
-            } else if (Exists(path) && !IsFolder(path)) {
-                files.push_back(path);
-            }
+        std::vector<std::string> entries = ReadRecord(installFolder);
+        std::size_t files = 0;
+        for (const std::string& entry : entries) {
+            std::string path = installer::JoinPath(installFolder, entry);
+            files += Exists(path) && !IsFolder(path) ? 1 : 0;
         }
-        StartSteps(files.size() + 2, texts::kUninstallStart);
+        StartSteps(files + 2, texts::kUninstallStart);
         Step(texts::kStepRemoveShortcuts);
         RemoveGroup();
         Step(texts::kStepRemoveRegistry);
         if (RemoveKey(installFolder)) {
-            for (const std::string& file : files) {
-                DeleteClearing(file);
-                Step(texts::kStepRemoveFile);
-            }
-            for (const std::string& folder : folders) RemoveDirectoryA(folder.c_str());
-            RemoveDirectoryA(installFolder.c_str());
+            RemoveRecorded(installFolder, entries);
             Ask(texts::kUninstalled, record.title, MB_OK | MB_ICONINFORMATION);
         }
     }

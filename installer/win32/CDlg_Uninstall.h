@@ -3,6 +3,8 @@
 // removes the Start-menu group, the uninstall key and what the install record lists.
 #include "installer/win32/CDlg_Progress.h"
 
+#include <vector>
+
 namespace installer_win32 {
 
 class CDlg_Uninstall : public CDlg_Progress {
@@ -15,6 +17,9 @@ protected:
 
 private:
     void RemoveGroup();
+    // Removes what the install record lists, one step per file, then the install
+    // folder itself when it is empty.
+    void RemoveRecorded(const std::string& installFolder, const std::vector<std::string>& entries);
     // Reads InstallPath of the open uninstall key.
     bool ReadInstallPath(HKEY key, std::string& folder);
     // Returns false (message shown) when the key is gone, unreadable or not deleted.

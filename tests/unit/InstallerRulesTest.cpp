@@ -38,6 +38,7 @@ installer::InstallTarget Target(const std::string& path) {
     target.windowsFolder = "C:\\WINDOWS";
     target.systemFolder = "C:\\WINDOWS\\system32";
     target.programFilesFolder = "C:\\Program Files";
+    target.sourceFolder = "A:\\TBK42";
     return target;
 }
 } // namespace
@@ -48,6 +49,13 @@ TEST(InstallerInstallPath, RefusesRootsAndSystemFolders) {
                              "C:\\PROGRAM FILES", "c:\\program files\\"}) {
         EXPECT_TRUE(installer::IsRefusedInstallPath(Target(path))) << path;
     }
+}
+
+TEST(InstallerInstallPath, RefusesTheSourceTreeItself) {
+    EXPECT_TRUE(installer::IsRefusedInstallPath(Target("a:\\tbk42")));
+    EXPECT_TRUE(installer::IsRefusedInstallPath(Target("A:\\TBK42\\Sub")));
+    EXPECT_FALSE(installer::IsRefusedInstallPath(Target("A:\\TBK42X")));
+    EXPECT_FALSE(installer::IsRefusedInstallPath(Target("C:\\TBK42")));
 }
 
 TEST(InstallerInstallPath, ExistingFolderOnlyWhenEmptyOrAnEarlierInstallation) {
