@@ -31,6 +31,13 @@ bool IsInside(const std::string& path, const std::string& folder) {
     return inner.compare(0, outer.size(), outer) == 0;
 }
 
+// "X:\" followed by a folder: a path on a local drive, not relative, not on the network.
+bool IsOnDrive(const std::string& path) {
+    char drive = path.empty() ? '\0' : path[0];
+    bool letter = (drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z');
+    return letter && path.size() > 3 && path[1] == ':' && path[2] == '\\';
+}
+
 bool IsDriveRoot(const std::string& path) {
     bool drive = path.size() >= 2 && path[1] == ':';
     return drive && (path.size() == 2 || (path.size() == 3 && path[2] == '\\'));
@@ -74,7 +81,7 @@ Dispatch ParseCommandLine(const std::string& line) {
 
 bool IsRefusedInstallPath(const InstallTarget& target) {
     const std::string& path = target.path;
-    if (IsDriveRoot(path)) return true;
+    if (IsDriveRoot(path) || !IsOnDrive(path)) return true;
     if (SameFolder(path, target.windowsFolder) || SameFolder(path, target.systemFolder) ||
         SameFolder(path, target.programFilesFolder) || IsInside(path, target.sourceFolder)) {
         return true;

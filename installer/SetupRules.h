@@ -32,7 +32,7 @@ struct InstallTarget {
 };
 
 // True when installing into `target` could mix the product with other data, so the
-// path is refused: a drive root ("C:" or "C:\"), the Windows or system folder, the
+// path is refused: anything but a folder on a drive ("X:\..."), a drive root, the Windows or system folder, the
 // Program Files folder itself, the source folder or a folder inside it (the copy would
 // never end), or an existing non-empty folder without an install record. Compared
 // without regard to case and to one trailing backslash.

@@ -212,6 +212,8 @@ void CDlg_Folder::OnOK() {
     char typed[261] = {};
     GetDlgItemTextA(Handle(), IDC_INSTALL_PATH, typed, sizeof typed);
     std::string path = cp932::Truncate(typed, 260);
+    // "C:\Foo\" is accepted as "C:\Foo", so every path made from it has one separator.
+    if (path.size() > 3 && installer::EndsInBackslash(path)) path.pop_back();
     if (!CheckDrive(path) || !CheckFreeSpace(path) || !CheckFolder(path)) {
         EnableControls(true);
         return;

@@ -45,7 +45,8 @@ installer::InstallTarget Target(const std::string& path) {
 
 TEST(InstallerInstallPath, RefusesRootsAndSystemFolders) {
     EXPECT_FALSE(installer::IsRefusedInstallPath(Target("C:\\Program Files\\Foo")));
-    for (const char* path : {"C:\\", "C:", "d:\\", "c:\\windows", "C:\\WINDOWS\\", "C:\\Windows\\System32",
+    for (const char* path : {"", "Foo", "\\Foo", "\\\\srv\\share\\Foo", "C:Foo", "C:/Foo", "1:\\Foo",
+                             "C:\\", "C:", "d:\\", "c:\\windows", "C:\\WINDOWS\\", "C:\\Windows\\System32",
                              "C:\\PROGRAM FILES", "c:\\program files\\"}) {
         EXPECT_TRUE(installer::IsRefusedInstallPath(Target(path))) << path;
     }
