@@ -11,6 +11,10 @@ find_package(GTest REQUIRED)
 include(cmake/Core.cmake)
 add_subdirectory(tests/unit)
 
+# The cross trees whose programs the Wine tests run (x86_64 builds under 64-bit Wine
+# where the machine cannot run 32-bit code), and the tree of the shipped i686 programs.
+set(TB_WINE_ARCH win32 CACHE STRING "Wine architecture of the test prefixes: win32 or win64")
 set(TB_WIN_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/win" CACHE PATH "win32-thread cross tree")
 set(TB_WINTEST_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/wintest" CACHE PATH "posix-thread cross tree")
+set(TB_SHIP_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/win" CACHE PATH "tree of the shipped programs")
 include(cmake/WineTests.cmake)

@@ -8,7 +8,8 @@ TB_JOBS=${TB_JOBS:-$(nproc)}
 # Debian packages the build and the tests need (i386 packages for Wine's 32-bit side).
 TB_PACKAGES=(cmake g++ make libgtest-dev googletest
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 xvfb xauth x11-utils
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 xvfb xauth x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick mscompress fp-utils locales
   fonts-wine)
@@ -44,15 +45,41 @@ tb_configure() { # dir, extra cmake args...
   fi
 }
 
+# The cross trees whose programs run under Wine: the i686 ones where this machine runs
+# 32-bit code, else x86_64 builds of the same sources (win64, win64test). The shipped
+# i686 programs are built in `win` either way.
+tb_run_trees() {
+  source "$TB_ROOT/tools/wine-env.sh"
+  if [ "$TB_WINE_ARCH" = win64 ]; then
+    TB_RUN_WIN=$TB_BUILD/win64 TB_RUN_WINTEST=$TB_BUILD/win64test
+  else
+    TB_RUN_WIN=$TB_BUILD/win TB_RUN_WINTEST=$TB_BUILD/wintest
+  fi
+}
+
 tb_build_all() {
+  tb_run_trees
   tb_configure "$TB_BUILD/win" -DCMAKE_TOOLCHAIN_FILE="$TB_ROOT/cmake/mingw-i686-win32.cmake" \
     -DCMAKE_BUILD_TYPE=MinSizeRel
-  tb_configure "$TB_BUILD/wintest" -DCMAKE_TOOLCHAIN_FILE="$TB_ROOT/cmake/mingw-i686-posix.cmake" \
-    -DTB_WIN_TESTS=ON
-  tb_configure "$TB_BUILD/native" -DTB_WIN_BUILD_DIR="$TB_BUILD/win" \
-    -DTB_WINTEST_BUILD_DIR="$TB_BUILD/wintest"
+  local trees=(win)
+  if [ "$TB_WINE_ARCH" = win64 ]; then
+    tb_configure "$TB_RUN_WIN" -DCMAKE_TOOLCHAIN_FILE="$TB_ROOT/cmake/mingw-x86_64-win32.cmake" \
+      -DCMAKE_BUILD_TYPE=MinSizeRel
+    tb_configure "$TB_RUN_WINTEST" \
+      -DCMAKE_TOOLCHAIN_FILE="$TB_ROOT/cmake/mingw-x86_64-posix.cmake" -DTB_WIN_TESTS=ON
+    trees+=("$(basename "$TB_RUN_WIN")" "$(basename "$TB_RUN_WINTEST")")
+  else
+    tb_configure "$TB_RUN_WINTEST" -DCMAKE_TOOLCHAIN_FILE="$TB_ROOT/cmake/mingw-i686-posix.cmake" \
+      -DTB_WIN_TESTS=ON
+    trees+=(wintest)
+  fi
+  # Configured every time: the run trees follow the machine.
+  cmake -S "$TB_ROOT" -B "$TB_BUILD/native" -DCMAKE_BUILD_TYPE=Debug -DTB_WINE_ARCH="$TB_WINE_ARCH" \
+    -DTB_WIN_BUILD_DIR="$TB_RUN_WIN" -DTB_WINTEST_BUILD_DIR="$TB_RUN_WINTEST" \
+    -DTB_SHIP_BUILD_DIR="$TB_BUILD/win" >/dev/null
+  trees+=(native)
   local tree
-  for tree in win wintest native; do
+  for tree in "${trees[@]}"; do
     cmake --build "$TB_BUILD/$tree" -j "$TB_JOBS" -- --no-print-directory -s || return 1
   done
 }

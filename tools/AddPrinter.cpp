@@ -45,11 +45,21 @@ bool ReadEntries(const char* path, std::vector<PrinterEntry>* entries) {
     return true;
 }
 
+// The NT environment of this build's processor: a 64-bit test build runs under 64-bit Wine.
+#ifdef _WIN64
+const char kNtEnvironment[] = "Windows x64";
+const char kNtDriverFolder[] = "x64";
+#else
+const char kNtEnvironment[] = "Windows NT x86";
+const char kNtDriverFolder[] = "w32x86";
+#endif
+
 // Wine's PostScript driver as installed by wineboot for the NT environment.
 bool EnginePath(char (&path)[MAX_PATH]) {
-    const char name[] = "\\spool\\drivers\\w32x86\\3\\wineps.drv";
+    char name[64];
+    wsprintfA(name, "\\spool\\drivers\\%s\\3\\wineps.drv", kNtDriverFolder);
     UINT n = GetSystemDirectoryA(path, MAX_PATH);
-    if (n == 0 || n + sizeof name > MAX_PATH) return false;
+    if (n == 0 || n + lstrlenA(name) >= MAX_PATH) return false;
     lstrcatA(path, name);
     return true;
 }
@@ -58,7 +68,7 @@ char* Text(const std::string& s) {
     return const_cast<char*>(s.c_str());
 }
 
-// The driver for one environment: "Windows NT x86" (version 3) or "Windows 4.0" (version
+// The driver for one environment: the NT one (version 3) or "Windows 4.0" (version
 // 0, the one Wine's spooler looks up while it plays Windows 9x).
 bool AddDriver(const std::string& driver, const char* environment, DWORD version, const char* ppd) {
     char engine[MAX_PATH];
@@ -104,7 +114,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     for (const PrinterEntry& entry : entries)
-        if (!AddDriver(entry.driver, "Windows NT x86", 3, argv[1]) ||
+        if (!AddDriver(entry.driver, kNtEnvironment, 3, argv[1]) ||
             !AddDriver(entry.driver, "Windows 4.0", 0, argv[1]) || !AddQueue(entry))
             return 1;
     if (!entries.empty() && !SetDefaultPrinterA(entries.front().printer.c_str())) {

@@ -10,11 +10,28 @@ TB_ROOT=$(cd "$TB_TOOLS/.." && pwd)
 TB_WINE_CACHE=${TB_WINE_CACHE:-${TB_BUILD:-$TB_ROOT/build}/native/wine/cache}
 TB_LOCALE_DIR=.tb-locale
 
+# Which Wine runs the programs: win32 (wine32, i686 programs) where this machine can run
+# 32-bit code, else win64 (wine64, the same programs built for x86_64). Some kernels have
+# their 32-bit emulation switched off; the i386 loader then fails with "Exec format error".
+tb_detect_wine_arch() {
+  if [ -n "${TB_WINE_ARCH:-}" ]; then echo "$TB_WINE_ARCH"
+  elif /lib/ld-linux.so.2 --version >/dev/null 2>&1; then echo win32
+  else echo win64
+  fi
+}
+TB_WINE_ARCH=$(tb_detect_wine_arch)
+
 # Runs a command with the Wine environment of prefix $1.
 tb_wine() {
   local prefix
   prefix=$(realpath -m "$1"); shift
-  env WINEPREFIX="$prefix" WINEARCH=win32 \
+  local path=$PATH loader=${WINELOADER:-}
+  # Debian's wine wrappers pick the i386 loader whenever it is installed: put the 64-bit
+  # one first on the path instead (the loader re-executes itself through WINELOADER).
+  if [ "$TB_WINE_ARCH" = win64 ]; then
+    path=$TB_TOOLS/wine64:$PATH loader=/usr/lib/wine/wine64
+  fi
+  env WINEPREFIX="$prefix" WINEARCH="$TB_WINE_ARCH" PATH="$path" ${loader:+WINELOADER="$loader"} \
     WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
     WINEDEBUG="${TB_WINEDEBUG:--all}" \
     LOCPATH="$prefix/$TB_LOCALE_DIR" LC_ALL=ja_JP.UTF-8 "$@"
