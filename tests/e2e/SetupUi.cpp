@@ -255,14 +255,15 @@ namespace {
 
 // Reads the progress window once into `progress`: a new position is a new step; texts of
 // the current position are read again until it moves on (the worker sets the position
-// first, then the percentage and the status).
+// first, then the percentage and the status). A read during which the position moved
+// is dropped: its texts may belong to either step.
 void ReadProgress(HWND window, Progress& progress) {
     HWND bar = GetDlgItem(window, kIdBar);
     LRESULT position = Send(bar, PBM_GETPOS);
     LRESULT range = Send(bar, PBM_GETRANGE, FALSE, 0);
     std::string percent = e2e::WindowText(GetDlgItem(window, kIdPercent));
     std::string status = e2e::WindowText(GetDlgItem(window, kIdStatus));
-    if (position < 0 || range < 0 || !IsWindow(window)) return;
+    if (position < 0 || range < 0 || Send(bar, PBM_GETPOS) != position) return;
     progress.range = static_cast<int>(range);
     if (position == 0) {
         progress.startPercent = percent;
@@ -271,7 +272,7 @@ void ReadProgress(HWND window, Progress& progress) {
     }
     if (progress.steps.empty() || progress.steps.back().position != position)
         progress.steps.push_back({static_cast<int>(position), percent, status, GetTickCount()});
-    else
+    else if (!percent.empty() && !status.empty()) // not read from a window going away
         progress.steps.back().percent = percent, progress.steps.back().status = status;
 }
 
@@ -301,10 +302,12 @@ Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND
         }
         for (HWND box : e2e::VisibleWindows(run.Id(), "#32770")) {
             if (box == window || box == folderDialog) continue;
+            if (!window && e2e::WindowText(box) == caption) break; // shown just now
             std::string text = e2e::MessageBoxText(box);
             if (text == finalText) return progress;
             if (std::find(allowed.begin(), allowed.end(), text) == allowed.end())
-                checks.Equal("message box during the run", "(none)", text);
+                checks.Equal("message box during the run", "(none)",
+                             "\"" + e2e::WindowText(box) + "\": " + text);
             progress.otherBoxes.push_back(text);
             e2e::ClickDialogButton(box, IDOK);
             e2e::WaitFor(e2e::kDefaultWait, [=] { return !IsWindow(box); });
@@ -340,6 +343,10 @@ void CheckSteps(e2e::Checks& checks, const Progress& progress,
     }
     if (!progress.steps.empty())
         checks.Equal("last percentage", "100％", progress.steps.back().percent);
+    for (const Step& step : progress.steps)
+        std::printf("  step %d at %lu ms: %s %s\n", step.position,
+                    step.shownAt - progress.steps[0].shownAt, e2e::Readable(step.percent).c_str(),
+                    e2e::Readable(step.status).c_str());
     if (!paused) return;
     for (size_t i = 1; i < progress.steps.size(); ++i) {
         DWORD shown = progress.steps[i].shownAt - progress.steps[i - 1].shownAt;
