@@ -10,8 +10,9 @@ namespace setup {
 // EXE [--no-pause] [--path PATH] [--help HELP-FILE] [--link-failures] NAME...: an
 // installation with Yes to the folder question into the default path (or PATH); NAME...
 // are the files of the source folder tree as listed there, HELP-FILE the help file the
-// help shortcut points to. --link-failures: the shortcuts cannot be saved (a title too
-// long for a folder name), their English failure messages are answered.
+// help shortcut points to. --no-pause: the installer's pauses taken out, its steps then
+// pass unseen. --link-failures: the shortcuts cannot be saved (a title too long for a
+// folder name), their English failure messages are answered.
 void Install(e2e::Checks& checks, const Args& args);
 // EXE: a source folder without the help file.
 void MissingFiles(e2e::Checks& checks, const Args& args);
@@ -30,7 +31,7 @@ void OtherSwitch(e2e::Checks& checks, const Args& args);
 // EXE: a second start brings the first copy's folder dialog forward, also minimised.
 void SingleInstance(e2e::Checks& checks, const Args& args);
 // EXE yes|no COUNT [--no-pause]: the registered UninstallString, confirmed or declined;
-// COUNT files are removed with steps.
+// COUNT files are removed with steps (seen unless --no-pause).
 void Uninstall(e2e::Checks& checks, const Args& args);
 
 } // namespace setup

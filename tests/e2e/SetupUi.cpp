@@ -49,7 +49,6 @@ const char kStepFile[] = "%s をインストールしています.....";
 const char kStepShortcuts[] = "ショートカットを登録しています.....";
 const char kStepRegistry[] = "レジストリを登録しています.....";
 const char kStepInstalled[] = "インストールが完了しました.....";
-const char kUninstallStart[] = "アンインストールを開始します.....";
 const char kStepRemoveShortcuts[] = "ショートカットを削除しています.....";
 const char kStepRemoveRegistry[] = "レジストリを削除しています.....";
 const char kStepRemoveFile[] = "ファイルを削除しています....";
@@ -320,8 +319,7 @@ Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND
 }
 
 void CheckSteps(e2e::Checks& checks, const Progress& progress,
-                const std::vector<std::string>& expected, std::vector<std::string> anyOf,
-                bool paused) {
+                const std::vector<std::string>& expected, std::vector<std::string> anyOf) {
     if (!checks.That(progress.seen, "progress window appears")) return;
     const int count = static_cast<int>(expected.size());
     checks.Equal("progress range", count, progress.range);
@@ -347,14 +345,21 @@ void CheckSteps(e2e::Checks& checks, const Progress& progress,
         std::printf("  step %d at %lu ms: %s %s\n", step.position,
                     step.shownAt - progress.steps[0].shownAt, e2e::Readable(step.percent).c_str(),
                     e2e::Readable(step.status).c_str());
-    if (!paused) return;
+    // A step seen late (the driver waiting for the processor) seems shorter and the one
+    // before it longer; a missing pause shows as a few milliseconds.
+    const DWORD kShownAtLeast = 250;
+    DWORD total = 0;
     for (size_t i = 1; i < progress.steps.size(); ++i) {
         DWORD shown = progress.steps[i].shownAt - progress.steps[i - 1].shownAt;
-        checks.That(shown >= 480, ("step " + std::to_string(i) + " shows for 500 ms (" +
-                                   std::to_string(shown) + " ms)").c_str());
+        total += shown;
+        checks.That(shown >= kShownAtLeast, ("step " + std::to_string(i) +
+                                             " shows for 500 ms (" + std::to_string(shown) +
+                                             " ms)").c_str());
     }
+    if (progress.steps.size() > 1)
+        checks.That(total >= 480 * (progress.steps.size() - 1), "steps show for 500 ms each");
     if (!progress.steps.empty() && progress.closedAt)
-        checks.That(progress.closedAt - progress.steps.back().shownAt >= 480,
+        checks.That(progress.closedAt - progress.steps.back().shownAt >= kShownAtLeast,
                     "last step shows for 500 ms");
 }
 

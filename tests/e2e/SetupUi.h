@@ -59,7 +59,6 @@ extern const char kStepFile[]; // %s: the file name as listed in the source fold
 extern const char kStepShortcuts[];
 extern const char kStepRegistry[];
 extern const char kStepInstalled[];
-extern const char kUninstallStart[];
 extern const char kStepRemoveShortcuts[];
 extern const char kStepRemoveRegistry[];
 extern const char kStepRemoveFile[];
@@ -147,12 +146,12 @@ struct Progress {
 // window must ignore them.
 Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND folderDialog,
                         const std::string& finalText, const std::vector<std::string>& allowed);
-// Checks the steps: `expected` are the status texts in order (an empty text matches any
-// of `anyOf`, each used once), the percentages follow position * 100 / range, and with
-// `paused` every step showed for at least 500 ms.
+// Checks the steps of a run with its pauses (without them the steps pass too quickly to
+// be seen): `expected` are the status texts in order (an empty text matches any of
+// `anyOf`, each used once), the percentages follow position * 100 / range, and every
+// step showed for at least 500 ms.
 void CheckSteps(e2e::Checks& checks, const Progress& progress,
-                const std::vector<std::string>& expected, std::vector<std::string> anyOf,
-                bool paused);
+                const std::vector<std::string>& expected, std::vector<std::string> anyOf);
 
 // Target, description and working folder of a .lnk file read back through IShellLinkA.
 struct Link {
