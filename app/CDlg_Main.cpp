@@ -222,7 +222,7 @@ bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
         AdjustSystemMenu();
         return false;
     case WM_SYSCOMMAND:
-        // Close asks first; the default handling then ends in Cancel, which does nothing.
+        // Close asks first; the default handling then ends in OnCancel, which does nothing.
         if (wParam == SC_CLOSE) ConfirmExit();
         return false;
     case WM_PAINT:

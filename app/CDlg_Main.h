@@ -49,6 +49,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;

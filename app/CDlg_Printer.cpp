@@ -121,14 +121,6 @@ void CDlg_Printer::Accept() {
     }
 }
 
-bool CDlg_Printer::OnCommand(int id, int code, HWND control) {
-    if (id == IDOK) {
-        Accept();
-        return true;
-    }
-    return Dialog::OnCommand(id, code, control);
-}
-
 bool CDlg_Printer::OnNotify(NMHDR* header, LRESULT& result) {
     result = 0;
     if (header->idFrom != IDC_PRINTER_LIST || header->code != NM_DBLCLK) return false;

@@ -20,7 +20,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
+    void OnOK() override { Accept(); }
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
 private:

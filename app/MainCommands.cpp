@@ -33,10 +33,12 @@ const CDlg_Main::Command CDlg_Main::kCommands[] = {
     {ID_ABOUT, &CDlg_Main::ShowAbout},
 };
 
+// Enter and Escape reach OK and Cancel, which do nothing: the window ends only
+// through the exit command or the close box (whose system command asks first).
+void CDlg_Main::OnOK() {}
+void CDlg_Main::OnCancel() {}
+
 bool CDlg_Main::OnCommand(int id, int code, HWND control) {
-    // Enter and Escape reach OK and Cancel, which do nothing: the window ends only
-    // through the exit command or the close box.
-    if (id == IDOK || id == IDCANCEL) return true;
     for (const Command& command : kCommands) {
         if (command.id == id) {
             (this->*command.run)();

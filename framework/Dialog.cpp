@@ -1,6 +1,34 @@
 #include "framework/Dialog.h"
 
+#include <algorithm>
+
 namespace framework {
+
+namespace {
+
+// The framework's own message behind EndFromWorker.
+UINT EndMessage() {
+    static const UINT message = RegisterWindowMessageA("framework.Dialog.End");
+    return message;
+}
+
+// The messages whose answer Windows takes from the dialog procedure's return value;
+// every other answer must be in DWLP_MSGRESULT, with TRUE returned.
+bool AnswersByReturnValue(UINT message) {
+    switch (message) {
+    case WM_INITDIALOG:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_QUERYNEWPALETTE:
+        return true;
+    default:
+        return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+    }
+}
+
+} // namespace
 
 Dialog::Dialog(UINT templateId, HINSTANCE module)
     : templateId(templateId), module(module ? module : GetModuleHandleA(nullptr)) {}
@@ -65,12 +93,27 @@ void Dialog::End(INT_PTR value) {
     }
 }
 
+void Dialog::EndFromWorker(HWND window, INT_PTR value) {
+    SendMessageA(window, EndMessage(), 0, static_cast<LPARAM>(value));
+}
+
+void Dialog::AddMessageHook(MessageHook* hook) {
+    hooks.push_back(hook);
+}
+
+void Dialog::RemoveMessageHook(MessageHook* hook) {
+    hooks.erase(std::remove(hooks.begin(), hooks.end(), hook), hooks.end());
+}
+
+void Dialog::OnOK() {
+    End(IDOK);
+}
+
+void Dialog::OnCancel() {
+    End(IDCANCEL);
+}
+
 bool Dialog::OnCommand(int id, int code, HWND control) {
-    // A modal dialog ends on OK and Cancel unless its class decides otherwise.
-    if (modal && (id == IDOK || id == IDCANCEL)) {
-        End(id);
-        return true;
-    }
     // Commands of its own controls stay with the dialog; program commands such as
     // the data-check command go on to the parent.
     return control ? false : RouteToParent(id, code, control);
@@ -108,6 +151,10 @@ void Dialog::FillInitialLists() {
     }
 }
 
+bool Dialog::IsTopLevel() const {
+    return !(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD);
+}
+
 INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self;
     if (message == WM_INITDIALOG) {
@@ -118,7 +165,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
         self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
     }
     if (!self) return FALSE;
-    INT_PTR result = self->Dispatch(message, wParam, lParam);
+    INT_PTR result = self->Dispatch(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, DWLP_USER, 0);
         self->hwnd = nullptr;
@@ -126,24 +173,63 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
     return result;
 }
 
-INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR Dialog::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    INT_PTR answer = 0;
+    bool handled = false;
+    if (message == EndMessage()) {
+        End(static_cast<INT_PTR>(lParam));
+        handled = true;
+    }
+    // Hooks may remove themselves while they run: the index is checked every time.
+    for (std::size_t i = 0; !handled && i < hooks.size(); ++i) {
+        LRESULT hooked = 0;
+        handled = hooks[i]->OnHookedMessage(window, message, wParam, lParam, hooked);
+        answer = static_cast<INT_PTR>(hooked);
+    }
+    if (!handled) handled = HandleMessage(message, wParam, lParam, answer);
+    if (!handled) return FALSE;
+    if (AnswersByReturnValue(message)) return answer;
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, answer);
+    return TRUE;
+}
+
+bool Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& answer) {
     switch (message) {
     case WM_INITDIALOG:
         FillInitialLists();
-        return OnInitDialog();
+        answer = OnInitDialog();
+        return true;
     case WM_COMMAND:
-        return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return HandleCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CLOSE:
+        // The close box: the system would turn it into a Cancel command; OnCancel
+        // sees it directly instead, once.
+        if (!IsTopLevel()) return false;
+        OnCancel();
+        return true;
     case WM_NOTIFY: {
-        LRESULT answer = 0;
-        if (!OnNotify(reinterpret_cast<NMHDR*>(lParam), answer)) return FALSE;
-        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, answer);
-        return TRUE;
+        LRESULT notified = 0;
+        if (!OnNotify(reinterpret_cast<NMHDR*>(lParam), notified)) return false;
+        answer = static_cast<INT_PTR>(notified);
+        return true;
     }
-    default: {
-        INT_PTR answer = FALSE;
-        return OnMessage(message, wParam, lParam, answer) ? answer : FALSE;
+    default:
+        return OnMessage(message, wParam, lParam, answer);
     }
+}
+
+bool Dialog::HandleCommand(int id, int code, HWND control) {
+    // Buttons, Enter, Escape and menus send code 0, accelerators 1.
+    bool clicked = code == BN_CLICKED || code == 1;
+    if (clicked && (id == IDOK || id == IDCANCEL) && IsTopLevel()) {
+        if (id == IDOK) {
+            OnOK();
+        } else {
+            OnCancel();
+        }
+        return true;
     }
+    return OnCommand(id, code, control);
 }
 
 } // namespace framework

@@ -3,6 +3,10 @@
 // boxes, the open and save dialogs, the folder browser and process exit. Production
 // code calls the system through it; tests install their own answers and record
 // every text, caption and icon.
+//
+// Threads: Ui() and SetUi() are for the UI thread only; the seam is not guarded. A
+// worker that needs a message box asks the UI thread for it by SendMessage to a window
+// of that thread, whose handler calls Ui().
 #include <windows.h>
 
 namespace framework {
@@ -20,7 +24,7 @@ public:
     virtual void EndProcess(UINT code);
 };
 
-// The seam in force; the system's by default.
+// The seam in force; the system's by default. UI thread only.
 Seam& Ui();
 // Installs `seam` (null puts the system's back); returns the previous one.
 Seam* SetUi(Seam* seam);

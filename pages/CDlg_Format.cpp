@@ -188,7 +188,7 @@ void CDlg_Format::WriteRecord(const FormatFields& taken) {
     if (number > 0) settings::PrintLongRecord(taken, longRecords[number - 1]);
 }
 
-void CDlg_Format::OnOk() {
+void CDlg_Format::OnOK() {
     if (!CorrectMargins()) return;
     FormatFields taken;
     if (!FromControls(taken)) return;
@@ -198,10 +198,6 @@ void CDlg_Format::OnOk() {
 }
 
 bool CDlg_Format::OnCommand(int id, int code, HWND control) {
-    if (id == IDOK) { // the OK button or Enter
-        OnOk();
-        return true;
-    }
     if (control && code == EN_CHANGE) {
         for (const NumberEdit& edit : kEdits) {
             if (edit.edit != id) continue;

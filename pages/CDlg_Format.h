@@ -23,6 +23,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // The OK button or Enter: checks the margins and the values, writes the record.
+    void OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
@@ -37,7 +39,6 @@ private:
     bool CorrectMargins();
     bool FromControls(settings::FormatFields& taken);
     void WriteRecord(const settings::FormatFields& taken);
-    void OnOk();
     int FormatNumber() const; // 0..4, -1 for an unknown name
 
     settings::ShortRecord& shortRecord;

@@ -16,6 +16,11 @@ struct WindowSearch {
     std::vector<HWND> found;
 };
 
+// Visible and enabled: a user could click it.
+bool IsUsable(HWND window) {
+    return window && IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
 bool HasClass(HWND window, const char* className) {
     char actual[64];
     return !className ||
@@ -88,29 +93,34 @@ bool Process::WaitForExitWatching(DWORD timeoutMs, DWORD* exitCode, bool* window
     });
 }
 
-HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
-    return WaitFor(timeoutMs, [=] { return FindWindowA(className, title); });
-}
-
 std::vector<HWND> VisibleWindows(DWORD processId, const char* className, const char* title) {
     WindowSearch search = {processId, className, title, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-HWND WaitForWindowOf(DWORD processId, const char* className, const char* title, DWORD timeoutMs) {
-    return WaitFor(timeoutMs, [=]() -> HWND {
-        std::vector<HWND> found = VisibleWindows(processId, className, title);
-        return found.empty() ? nullptr : found[0];
+HWND WaitForWindow(const WindowWanted& wanted, DWORD timeoutMs) {
+    return WaitFor(timeoutMs, [&]() -> HWND {
+        for (HWND window : VisibleWindows(wanted.processId, wanted.className, wanted.title)) {
+            if (window == wanted.except || !IsWindowEnabled(window)) continue;
+            if (wanted.control && !IsUsable(GetDlgItem(window, wanted.control))) continue;
+            if (wanted.text && MessageBoxText(window).empty()) continue;
+            return window;
+        }
+        return nullptr;
     });
 }
 
-HWND WaitForDialog(DWORD processId, DWORD timeoutMs, HWND except) {
-    return WaitFor(timeoutMs, [=]() -> HWND {
-        for (HWND dialog : VisibleWindows(processId, "#32770"))
-            if (dialog != except) return dialog;
-        return nullptr;
-    });
+bool WaitUntilIdle(HWND window, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result);
+}
+
+bool WaitForClose(HWND window, DWORD timeoutMs) {
+    HWND owner = GetWindow(window, GW_OWNER);
+    if (!WaitFor(timeoutMs, [window] { return !IsWindow(window); })) return false;
+    // The owner may go too: the program ends after its last box.
+    return !owner || WaitUntilIdle(owner, timeoutMs) || !IsWindow(owner);
 }
 
 std::vector<HWND> ChildWindows(HWND parent, const char* className) {
@@ -157,8 +167,9 @@ bool ClickDialogButton(HWND dialog, int id) {
     // The button's notification itself: a posted BM_CLICK depends on the dialog being
     // active, which another process cannot rely on.
     HWND button = GetDlgItem(dialog, id);
-    return button && PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                                  reinterpret_cast<LPARAM>(button));
+    return IsUsable(dialog) && IsUsable(button) &&
+           PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button));
 }
 
 bool PostCommand(HWND window, int id) {
@@ -325,14 +336,13 @@ bool Checks::Equal(const char* what, DWORD expected, DWORD actual) {
 
 bool AnswerMessageBox(Checks& checks, DWORD processId, const char* title, const char* text,
                       int button) {
-    HWND box = WaitForWindowOf(processId, "#32770", title);
+    HWND box = WaitForWindow({processId, "#32770", title, 0, true});
     std::string what = std::string("message box \"") + text + "\"";
     if (!checks.That(box != nullptr, (what + " appears, titled " + title).c_str())) return false;
     checks.Equal((what + ": text").c_str(), text, MessageBoxText(box));
     checks.That(MessageBoxHasIcon(box), (what + ": icon").c_str());
     checks.That(ClickDialogButton(box, button), (what + ": button pressed").c_str());
-    checks.That(WaitFor(kDefaultWait, [=] { return !IsWindow(box); }),
-                (what + ": box closes").c_str());
+    checks.That(WaitForClose(box), (what + ": box closes").c_str());
     return true;
 }
 

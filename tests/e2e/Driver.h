@@ -4,24 +4,16 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+
+#include "tests/WaitFor.h"
+
 #include <string>
 #include <vector>
 
 namespace e2e {
 
 const DWORD kDefaultWait = 10000; // ms; generous, Wine starts a process in well under 1 s
-const DWORD kPollMs = 20;
-
-// Calls find() every kPollMs until it returns something true or the time is up; returns
-// the last result.
-template <typename Find> auto WaitFor(DWORD timeoutMs, Find find) -> decltype(find()) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        auto found = find();
-        if (found || GetTickCount() - start >= timeoutMs) return found;
-        Sleep(kPollMs);
-    }
-}
+using testwait::WaitFor;
 
 // A started program. A program still running when its Process goes away is terminated,
 // so a failed check never leaves it behind in the prefix.
@@ -45,18 +37,30 @@ private:
     PROCESS_INFORMATION info = {};
 };
 
-// The top-level window of exactly this class and title, or null after the time-out.
-HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = kDefaultWait);
+// What the next step needs of a top-level window before it acts on it. A window can be
+// found before it is shown and before its controls exist, and a message box gets its
+// text while it initialises: a wait for the mere window races with both.
+struct WindowWanted {
+    DWORD processId = 0;             // 0: any
+    const char* className = nullptr; // null: any
+    const char* title = nullptr;     // null: any
+    int control = 0;                 // this control exists, visible and enabled (0: none)
+    bool text = false;               // its static 0xFFFF (a message box's text) has text
+    HWND except = nullptr;           // not this one (e.g. the main window, a dialog too)
+};
+// The first visible and enabled top-level window as wanted, or null after the time-out.
+HWND WaitForWindow(const WindowWanted& wanted, DWORD timeoutMs = kDefaultWait);
 // The visible top-level windows of the process (0: any), of this class and title
 // (null: any).
 std::vector<HWND> VisibleWindows(DWORD processId, const char* className = nullptr,
                                  const char* title = nullptr);
-// The first of them to appear, or null after the time-out.
-HWND WaitForWindowOf(DWORD processId, const char* className, const char* title,
-                     DWORD timeoutMs = kDefaultWait);
-// A visible dialog (#32770: message boxes and modal dialogs) of the process other than
-// `except` (e.g. its main window, when that is a dialog too), or null.
-HWND WaitForDialog(DWORD processId, DWORD timeoutMs = kDefaultWait, HWND except = nullptr);
+// Waits until the thread of `window` is back in a message loop, done with what it was
+// doing: a sent message reaches it only there. Sent messages go before posted ones, so
+// work the program has posted to itself may still be waiting.
+bool WaitUntilIdle(HWND window, DWORD timeoutMs = kDefaultWait);
+// Waits until `window` has gone and the thread of its owner is idle again, so that
+// what the program does once the window has closed is done.
+bool WaitForClose(HWND window, DWORD timeoutMs = kDefaultWait);
 // The direct child windows of `parent` of this class, in z-order.
 std::vector<HWND> ChildWindows(HWND parent, const char* className);
 
@@ -72,9 +76,10 @@ bool MessageBoxHasIcon(HWND box);
 // Posted, not sent: a click that opens a modal box would block a sent message.
 bool Click(HWND button);
 // A push button (IDOK, IDYES, a control id...) of a dialog or window: its click
-// notification, posted to the parent.
+// notification, posted to the parent. False unless the window and the button are
+// visible and enabled, as a user's click needs.
 bool ClickDialogButton(HWND dialog, int id);
-bool PostCommand(HWND window, int id);       // WM_COMMAND as from a menu or accelerator
+bool PostCommand(HWND window, int id); // WM_COMMAND as from a menu or accelerator
 // Makes `window` the foreground window and types the keys as one chord, e.g.
 // {VK_CONTROL, 'W'}: pressed in order, released in reverse.
 bool PressKeys(HWND window, const std::vector<WORD>& keys);
@@ -123,8 +128,8 @@ private:
 };
 
 // Waits for a message box of the process with this caption, checks its text byte for
-// byte and that it shows an icon, presses `button` and waits until the box has gone.
-// False when no box came.
+// byte and that it shows an icon, presses `button` and waits until the box has gone and
+// the program has done what follows it. False when no box came.
 bool AnswerMessageBox(Checks& checks, DWORD processId, const char* title, const char* text,
                       int button);
 

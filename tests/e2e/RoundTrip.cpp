@@ -15,6 +15,8 @@ static_assert(sizeof("表") == 3 && "表"[0] == '\x95' && "表"[1] == '\x5C',
 
 namespace {
 
+const int kButtonId = 100;
+
 void CheckSystem(e2e::Checks& checks, DWORD platformId) {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;
@@ -36,11 +38,13 @@ int main(int argc, char** argv) {
     e2e::Process target;
     if (!checks.That(target.Start(std::string("\"") + argv[1] + "\""), "target starts"))
         return checks.Result();
-    HWND window = e2e::WaitForWindow("TbE2eTarget", "テスト用ウィンドウ");
-    if (!checks.That(window != nullptr, "window found by its exact title")) return checks.Result();
-    checks.That(e2e::ClickDialogButton(window, 100), "button clicked");
+    // The window exists before its button does, and before it is shown.
+    HWND window = e2e::WaitForWindow({target.Id(), "TbE2eTarget", "テスト用ウィンドウ", kButtonId});
+    if (!checks.That(window != nullptr, "window with its button found by its exact title"))
+        return checks.Result();
+    checks.That(e2e::ClickDialogButton(window, kButtonId), "button clicked");
 
-    HWND box = e2e::WaitForDialog(target.Id());
+    HWND box = e2e::WaitForWindow({target.Id(), "#32770", nullptr, IDOK, true});
     if (!checks.That(box != nullptr, "message box appears")) return checks.Result();
     checks.Equal("message box caption", "確認", e2e::WindowText(box));
     checks.Equal("message box text", "ボタンが押されました。表示", e2e::MessageBoxText(box));

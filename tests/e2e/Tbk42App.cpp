@@ -53,8 +53,9 @@ bool App::Start(const std::string& exe, const char* startupMessage) {
 }
 
 bool App::WaitForMain() {
-    main = e2e::WaitForWindowOf(Id(), kDialogClass, kMainWindowTitle);
-    return checks.That(main != nullptr, "main window appears");
+    // Shown once initialised; enabled once no box or dialog of its own is in front.
+    main = e2e::WaitForWindow({Id(), kDialogClass, kMainWindowTitle, IDC_TAB});
+    return checks.That(main != nullptr && e2e::WaitUntilIdle(main), "main window appears");
 }
 
 HWND App::Tabs() const {
@@ -92,12 +93,15 @@ HWND App::ShowTab(int index) {
 
 bool App::ClickSwitch(HWND page, int id) {
     HWND button = GetDlgItem(page, id);
-    return checks.That(e2e::Click(button) && e2e::WaitFor(e2e::kDefaultWait,
-                                                          [button] {
-                                                              return SendMessageA(button,
-                                                                                  BM_GETCHECK, 0,
-                                                                                  0) == BST_CHECKED;
-                                                          }),
+    // The button is checked before its parent hears of the click: the page has handled
+    // it only once its thread is idle again.
+    return checks.That(e2e::Click(button) &&
+                           e2e::WaitFor(e2e::kDefaultWait,
+                                        [button] {
+                                            return SendMessageA(button, BM_GETCHECK, 0, 0) ==
+                                                   BST_CHECKED;
+                                        }) &&
+                           e2e::WaitUntilIdle(page),
                        "switch clicked and checked");
 }
 
@@ -114,21 +118,19 @@ bool App::Answer(const char* text, int button) {
 }
 
 HWND App::WaitForPrinterDialog() {
-    HWND dialog = e2e::WaitForWindowOf(Id(), kDialogClass, kPrinterDialogTitle);
+    HWND dialog = e2e::WaitForWindow({Id(), kDialogClass, kPrinterDialogTitle, IDC_PRINTER_LIST});
     checks.That(dialog != nullptr, "printer dialog appears");
     return dialog;
 }
 
 bool App::ChooseFile(const std::string& path) {
-    HWND dialog = e2e::WaitForDialog(Id(), e2e::kDefaultWait, main);
+    HWND dialog = e2e::WaitForWindow({Id(), kDialogClass, nullptr, IDOK, false, main});
     if (!checks.That(dialog != nullptr, "file dialog appears")) return false;
     // The explorer-style dialogs name their file-name box cmb13, the older ones edt1.
     HWND name = GetDlgItem(dialog, cmb13);
     if (!name) name = GetDlgItem(dialog, edt1);
     bool typed = SetWindowTextA(name, path.c_str()) && e2e::ClickDialogButton(dialog, IDOK);
-    return checks.That(typed &&
-                           e2e::WaitFor(e2e::kDefaultWait, [dialog] { return !IsWindow(dialog); }),
-                       "file chosen in the file dialog");
+    return checks.That(typed && e2e::WaitForClose(dialog), "file chosen in the file dialog");
 }
 
 void App::ExpectExit(DWORD exitCode, bool mainMayShow) {

@@ -62,11 +62,11 @@ void ChoosePrinter(e2e::Checks& checks, const Args& args) {
                  static_cast<DWORD>(SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED)));
 
     // OK on the file port is refused with a notice; the dialog stays.
-    e2e::ClickDialogButton(dialog, IDOK);
+    checks.That(e2e::ClickDialogButton(dialog, IDOK), "OK pressed on the file port");
     app.Answer(kFilePortChooseOther);
     checks.That(IsWindowVisible(dialog), "printer dialog stays after the refusal");
     // Cancel at start-up ends the program, here with the refused file port as the choice.
-    e2e::ClickDialogButton(dialog, IDCANCEL);
+    checks.That(e2e::ClickDialogButton(dialog, IDCANCEL), "printer choice cancelled");
     app.ExpectExit(0, false);
 }
 
@@ -111,7 +111,8 @@ void RechoosePrinter9x(e2e::Checks& checks, const Args& args) {
 void CancelPrinterChoice(e2e::Checks& checks, const Args& args) {
     App app(checks);
     if (!app.Start(args[0], nullptr)) return;
-    e2e::ClickDialogButton(StartupPrinterDialog(checks, app), IDCANCEL);
+    checks.That(e2e::ClickDialogButton(StartupPrinterDialog(checks, app), IDCANCEL),
+                "printer choice cancelled");
     app.ExpectExit(0, false);
 }
 

@@ -76,7 +76,9 @@ void Send(e2e::Checks& checks, const Args& args) {
     checks.That(app.ButtonEnabled(ID_TB_SEND), "send enabled after the change");
     app.Keys({VK_CONTROL, 'W'});
     app.Answer(kSent);
-    std::string job = FileBytes(jobs);
+    // The spooler may finish writing the port's file after the program has closed the job.
+    std::string job;
+    e2e::WaitFor(e2e::kDefaultWait, [&] { return (job = FileBytes(jobs)).size() >= 270; });
     CheckJob(checks, job);
     checks.That(!app.ButtonEnabled(ID_TB_SEND), "send greyed after sending");
 
@@ -104,8 +106,8 @@ void SendToVanishedPrinter(e2e::Checks& checks, const Args& args) {
     App app(checks);
     if (!app.Start(args[0], nullptr)) return;
     HWND dialog = app.WaitForPrinterDialog();
-    checks.That(SelectPrinter(dialog, kModel), "LPT1: printer selected");
-    e2e::ClickDialogButton(dialog, IDOK);
+    checks.That(SelectPrinter(dialog, kModel) && e2e::ClickDialogButton(dialog, IDOK),
+                "LPT1: printer chosen");
     if (!app.Answer(kNoReadBackOnNt) || !app.WaitForMain()) return;
 
     checks.That(DeletePrinterNamed(kModel), "printer deleted behind the program's back");
@@ -118,8 +120,7 @@ void SendToVanishedPrinter(e2e::Checks& checks, const Args& args) {
     dialog = app.WaitForPrinterDialog();
     std::vector<PrinterRow> left = {{"K42 Spare", "LPT2:"}};
     checks.That(PrinterRows(dialog) == left, "only the remaining printer listed");
-    e2e::ClickDialogButton(dialog, IDCANCEL);
-    checks.That(e2e::WaitFor(e2e::kDefaultWait, [dialog] { return !IsWindow(dialog); }),
+    checks.That(e2e::ClickDialogButton(dialog, IDCANCEL) && e2e::WaitForClose(dialog),
                 "printer dialog cancelled");
     checks.That(e2e::StatusBarText(app.StatusBar(), 0).find(kModel) != std::string::npos,
                 "cancel keeps the previous printer");

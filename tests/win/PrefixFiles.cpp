@@ -1,5 +1,7 @@
 #include "tests/win/PrefixFiles.h"
 
+#include "tests/WaitFor.h"
+
 #include <windows.h>
 
 #include <fstream>
@@ -35,8 +37,7 @@ std::vector<unsigned char> FileBytes(const std::string& path) {
 // The spooler may finish writing the port's file after the job is closed.
 std::vector<unsigned char> WaitForJob(const std::string& path, std::size_t size) {
     std::vector<unsigned char> bytes;
-    for (int i = 0; i < 50 && (bytes = FileBytes(path)).size() < size; ++i)
-        Sleep(100);
+    testwait::WaitFor(5000, [&] { return (bytes = FileBytes(path)).size() >= size; });
     return bytes;
 }
 

@@ -42,7 +42,10 @@ private:
 };
 
 // Runs `steps` one by one from a thread timer while `runModal` runs its modal loop;
-// the last step is expected to end the loop. Returns what `runModal` returned.
+// the last step is expected to end the loop. Returns what `runModal` returned. The
+// queue hands out a timer message only when no sent, posted or input message is
+// waiting, so a step runs once everything the step before it set off in this thread
+// has been handled, inside the innermost modal loop (a dialog it opened is shown).
 INT_PTR RunInModalLoop(const std::function<INT_PTR()>& runModal,
                        std::vector<std::function<void()>> steps);
 
