@@ -104,13 +104,13 @@ tb_wine_test(e2e_tbk42_files LABEL e2e
 # copy of the distribution disk of its own under TB_E2E_WORK: the whole installation
 # and uninstallation (also on Windows 95, where the help key differs), a source tree
 # with subfolders, the refused paths and drives, the start-up and its setup
-# information, a title of the greatest length.
+# information, a title of the greatest length, installations that cannot finish.
 set(TB_TBSETUP_DRIVER ${TB_E2E_BIN}/tbsetup_driver.exe)
 set(TB_DIST ${TB_WIN_BUILD_DIR}/dist)
 set(TB_DIST_TBK42 ${TB_WIN_BUILD_DIR}/dist-parts/TBK42.EXE)
 set(tbsetup_cases lifecycle:win95 lifecycle:win98 lifecycle:winxp tree:win98 tree:winxp
     refusals:win98 refusals:winxp start:win95 start:win98 start:winxp long-title:win98
-    long-title:winxp)
+    long-title:winxp failures:win98 failures:winxp)
 foreach(case IN LISTS tbsetup_cases)
   string(REPLACE ":" ";" parts ${case})
   list(GET parts 0 script)

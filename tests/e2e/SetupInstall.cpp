@@ -9,8 +9,8 @@ namespace setup {
 namespace {
 
 struct InstallOptions {
-    bool pause = true, linkFailures = false;
-    std::string path, help;
+    bool pause = true, linkFailures = false, existing = false, noProgramsFolder = false;
+    std::string path, help, copyFails;
     Args names;
 };
 
@@ -21,6 +21,12 @@ InstallOptions ParseInstall(const Args& args) {
             options.pause = false;
         else if (args[i] == "--link-failures")
             options.linkFailures = true;
+        else if (args[i] == "--existing")
+            options.existing = true;
+        else if (args[i] == "--no-programs-folder")
+            options.noProgramsFolder = true;
+        else if (args[i] == "--copy-fails" && i + 1 < args.size())
+            options.copyFails = args[++i];
         else if (args[i] == "--path" && i + 1 < args.size())
             options.path = args[++i];
         else if (args[i] == "--help" && i + 1 < args.size())
@@ -78,6 +84,51 @@ bool AcceptPath(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& inf
            Answer(checks, run, info.title, kStarting, IDOK, true, dialog);
 }
 
+// OK with `path` (an earlier installation, so no folder question) and OK to the start
+// message.
+bool AcceptExistingPath(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+                        const std::string& path) {
+    checks.That(Exists(path + "\\TBSETUP.LST"), "earlier installation there before");
+    return checks.That(ClickOkWith(dialog, path), "OK pressed") &&
+           Answer(checks, run, info.title, kStarting, IDOK, true, dialog);
+}
+
+// The failed-copy message naming `name` (as its path's last part), answered.
+void AnswerCopyFailed(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+                      const std::string& name) {
+    HWND box = run.WaitForWindow(info.title.c_str(), dialog);
+    std::string text = e2e::MessageBoxText(box);
+    const std::string format = kCopyFailed, head = format.substr(0, format.find("%s")),
+                      tail = format.substr(format.find("%s") + 2);
+    bool framed = text.size() > head.size() + tail.size() && text.compare(0, head.size(), head) == 0 &&
+                  text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    std::string file = framed ? text.substr(head.size(), text.size() - head.size() - tail.size())
+                              : "";
+    checks.Equal("failed-copy message", Fill(kCopyFailed, "..." + name),
+                 framed ? Fill(kCopyFailed, "..." + file.substr(file.size() >= name.size()
+                                                                   ? file.size() - name.size()
+                                                                   : 0))
+                        : text);
+    checks.That(e2e::MessageBoxHasIcon(box), "failed-copy message: icon");
+    e2e::ClickDialogButton(box, IDOK);
+    checks.That(e2e::WaitFor(e2e::kDefaultWait, [=] { return !IsWindow(box); }),
+                "failed-copy message closes");
+}
+
+// The program ends with no further message box (no completion, no help question).
+void ExpectEndWithoutMessages(e2e::Checks& checks, Run& run, HWND dialog) {
+    bool ended = e2e::WaitFor(e2e::kDefaultWait, [&] {
+        for (HWND box : e2e::VisibleWindows(run.Id(), "#32770")) {
+            if (box == dialog) continue;
+            checks.Equal("message after the failed installation", "(none)",
+                         e2e::MessageBoxText(box));
+            e2e::ClickDialogButton(box, IDOK);
+        }
+        return run.WaitForExit(0);
+    });
+    checks.That(ended, "TBSetup ends");
+}
+
 void Cancel(e2e::Checks& checks, Run& run, HWND dialog) {
     checks.That(e2e::ClickDialogButton(dialog, kIdCancel), "Cancel pressed");
     checks.That(run.WaitForExit(), "TBSetup ends after Cancel");
@@ -97,16 +148,25 @@ void Install(e2e::Checks& checks, const Args& args) {
     SetupInfo info = ReadSetupInfo(args[0]);
     std::string path = options.path.empty() ? DefaultInstallPath(info) : options.path;
     checks.That(!UninstallKeyExists(info), "no uninstall key before");
-    checks.That(!ShortcutGroup(info).empty() && !Exists(ShortcutGroup(info)),
-                "Programs folder known, no shortcut group before");
+    if (options.noProgramsFolder)
+        checks.That(ShortcutGroup(info).empty(), "no Programs folder in the registry");
+    else
+        checks.That(!ShortcutGroup(info).empty() && !Exists(ShortcutGroup(info)),
+                    "Programs folder known, no shortcut group before");
 
     Run run;
     HWND dialog = StartInstaller(checks, run, args[0], info);
-    if (!dialog || !AcceptPath(checks, run, dialog, info, path)) return;
+    if (!dialog || !(options.existing ? AcceptExistingPath(checks, run, dialog, info, path)
+                                      : AcceptPath(checks, run, dialog, info, path)))
+        return;
     std::vector<std::string> allowed;
     if (options.linkFailures) allowed.assign(kLinkFailures, kLinkFailures + 4);
-    Progress progress =
-        FollowProgress(checks, run, kInstallCaption, dialog, kInstalled, allowed);
+    if (options.noProgramsFolder) allowed.push_back(kNoInstallInfo);
+    std::string finalText = kInstalled;
+    if (!options.copyFails.empty())
+        finalText = std::string(kCopyFailed).substr(0, std::string(kCopyFailed).find("%s"));
+    if (options.noProgramsFolder) finalText.clear();
+    Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, finalText, allowed);
     if (options.pause) {
         checks.Equal("start percentage", "0％", progress.startPercent);
         checks.Equal("start status", kInstallStart, progress.startStatus);
@@ -127,6 +187,18 @@ void Install(e2e::Checks& checks, const Args& args) {
     }
     if (options.linkFailures)
         checks.That(!progress.otherBoxes.empty(), "shortcut failures reported");
+    if (options.noProgramsFolder) {
+        checks.Equal("messages during the run", 1, static_cast<DWORD>(progress.otherBoxes.size()));
+        ExpectEndWithoutMessages(checks, run, dialog);
+        checks.That(UninstallKeyExists(info), "uninstall key written all the same");
+        return;
+    }
+    if (!options.copyFails.empty()) {
+        AnswerCopyFailed(checks, run, dialog, info, options.copyFails);
+        ExpectEndWithoutMessages(checks, run, dialog);
+        checks.That(UninstallKeyExists(info), "uninstall key written all the same");
+        return;
+    }
 
     Answer(checks, run, info.title, kInstalled, IDOK, true, dialog);
     Answer(checks, run, info.title, Fill(kShowHelp, info.title), IDNO, false, dialog);

@@ -13,6 +13,9 @@ namespace setup {
 // help shortcut points to. --no-pause: the installer's pauses taken out, its steps then
 // pass unseen. --link-failures: the shortcuts cannot be saved (a title too long for a
 // folder name), their English failure messages are answered.
+// --existing: PATH holds an earlier installation (no folder question). --copy-fails
+// NAME: the copy of NAME fails and is named at the end. --no-programs-folder: the
+// registry names no Programs folder.
 void Install(e2e::Checks& checks, const Args& args);
 // EXE: a source folder without the help file.
 void MissingFiles(e2e::Checks& checks, const Args& args);

@@ -22,6 +22,9 @@ const char kCreateFolder[] =
 const char kStarting[] = "インストールを開始します。";
 const char kMissingFiles[] = "インストールに必要なファイルがありません。\nインストールを中止します。";
 const char kInstalled[] = "インストールが完了しました。";
+const char kCopyFailed[] = "次のファイルをインストールできませんでした。\n%s\nインストールを中止します。";
+const char kNoInstallInfo[] =
+    "インストールに必要な情報を取得できませんでした。\nインストールを中止します。";
 const char kShowHelp[] = "今すぐに%sのヘルプを表示しますか？";
 const char kSetupInfoBroken[] =
     "インストール設定情報ファイルが存在しないか、壊れています。\nインストール元を確認してください。\n"
@@ -205,7 +208,13 @@ HWND Run::WaitForWindow(const char* caption, HWND except, DWORD timeoutMs) {
 
 bool Answer(e2e::Checks& checks, Run& run, const std::string& caption, const std::string& text,
             int button, bool icon, HWND except) {
-    HWND box = run.WaitForWindow(caption.c_str(), except);
+    e2e::WindowWanted wanted;
+    wanted.processId = run.Id();
+    wanted.className = "#32770";
+    wanted.title = caption.c_str();
+    wanted.text = true; // filled in
+    wanted.except = except;
+    HWND box = e2e::WaitForWindow(wanted);
     std::string what = "message box \"" + text + "\"";
     if (!checks.That(box != nullptr, (what + " appears, captioned \"" + caption + "\"").c_str()))
         return false;
@@ -303,7 +312,8 @@ Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND
             if (box == window || box == folderDialog) continue;
             if (!window && e2e::WindowText(box) == caption) break; // shown just now
             std::string text = e2e::MessageBoxText(box);
-            if (text == finalText) return progress;
+            if (!finalText.empty() && text.compare(0, finalText.size(), finalText) == 0)
+                return progress;
             if (std::find(allowed.begin(), allowed.end(), text) == allowed.end())
                 checks.Equal("message box during the run", "(none)",
                              "\"" + e2e::WindowText(box) + "\": " + text);
@@ -311,10 +321,14 @@ Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND
             e2e::ClickDialogButton(box, IDOK);
             e2e::WaitFor(e2e::kDefaultWait, [=] { return !IsWindow(box); });
         }
-        if (run.WaitForExit(0)) break;
+        if (run.WaitForExit(0)) {
+            if (finalText.empty()) return progress;
+            break;
+        }
         Sleep(kProgressPollMs);
     }
-    checks.That(false, ("message box \"" + finalText + "\" ends the run").c_str());
+    checks.That(false, finalText.empty() ? "the run ends"
+                                         : ("message box \"" + finalText + "\" ends the run").c_str());
     return progress;
 }
 

@@ -33,6 +33,8 @@ extern const char kCreateFolder[]; // %s: the path
 extern const char kStarting[];
 extern const char kMissingFiles[];
 extern const char kInstalled[];
+extern const char kCopyFailed[];     // %s: the file
+extern const char kNoInstallInfo[]; // the Programs folder cannot be found
 extern const char kShowHelp[]; // %s: the title
 extern const char kSetupInfoBroken[];
 extern const char kInstallCaption[];
@@ -139,8 +141,9 @@ struct Progress {
     DWORD closedAt = 0;
     std::vector<std::string> otherBoxes; // texts of boxes answered on the way
 };
-// Follows the progress window of `run` (caption `caption`) until a message box with
-// `finalText` appears (left open). Boxes with a text in `allowed` are answered with OK
+// Follows the progress window of `run` (caption `caption`) until a message box whose
+// text begins with `finalText` appears (left open), or with an empty `finalText` until
+// the program ends. Boxes with a text in `allowed` are answered with OK
 // and recorded; any other box is a failed check, answered with OK too. Requests to close
 // the window (Cancel as from Escape, the close box) are made at the first step; the
 // window must ignore them.

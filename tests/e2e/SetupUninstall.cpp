@@ -81,7 +81,12 @@ void CheckDeletedAtReboot(e2e::Checks& checks, const std::string& file) {
 
 // The confirmation dialog of the uninstall run, checked; null when it did not come.
 HWND WaitForConfirmation(e2e::Checks& checks, const SetupInfo& info) {
-    HWND dialog = e2e::WaitForWindow("#32770", Fill(kConfirmCaption, info.title).c_str());
+    const std::string caption = Fill(kConfirmCaption, info.title);
+    e2e::WindowWanted wanted;
+    wanted.className = "#32770";
+    wanted.title = caption.c_str();
+    wanted.control = IDOK;
+    HWND dialog = e2e::WaitForWindow(wanted);
     if (!checks.That(dialog != nullptr, "confirmation dialog appears")) return nullptr;
     checks.Equal("confirmation line 1", Fill(kConfirmLine1, info.title),
                  e2e::WindowText(GetDlgItem(dialog, kIdLine1)));
