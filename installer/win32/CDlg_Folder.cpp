@@ -65,7 +65,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM da
 
 } // namespace
 
-CDlg_Folder::CDlg_Folder() : SetupDialog(IDD_FOLDER) {}
+CDlg_Folder::CDlg_Folder() : framework::Dialog(IDD_FOLDER) {}
 
 BOOL CDlg_Folder::OnInitDialog() {
     icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP));
@@ -104,7 +104,7 @@ bool CDlg_Folder::OnCommand(int id, int code, HWND control) {
         Browse();
         return true;
     }
-    return SetupDialog::OnCommand(id, code, control);
+    return framework::Dialog::OnCommand(id, code, control);
 }
 
 bool CDlg_Folder::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
@@ -125,7 +125,7 @@ bool CDlg_Folder::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
         result = TRUE;
         return true;
     }
-    return SetupDialog::OnMessage(message, wParam, lParam, result);
+    return framework::Dialog::OnMessage(message, wParam, lParam, result);
 }
 
 void CDlg_Folder::Browse() {

@@ -2,13 +2,13 @@
 // The folder dialog (template 102): reads the setup record, dispatches on the command
 // line, asks for the install folder and runs the installation from its OK button.
 #include "installer/SetupInfo.h"
-#include "installer/win32/FrameworkShim.h"
+#include "framework/Dialog.h"
 
 #include <string>
 
 namespace installer_win32 {
 
-class CDlg_Folder : public SetupDialog {
+class CDlg_Folder : public framework::Dialog {
 public:
     CDlg_Folder();
 

@@ -22,7 +22,7 @@ struct MessageRequest {
 } // namespace
 
 CDlg_Progress::CDlg_Progress(const installer::SetupRecord& record)
-    : SetupDialog(IDD_PROGRESS), record(record) {}
+    : framework::Dialog(IDD_PROGRESS), record(record) {}
 
 CDlg_Progress::~CDlg_Progress() {
     if (worker) CloseHandle(worker);
@@ -55,10 +55,9 @@ bool CDlg_Progress::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
     if (message == kShowMessage) {
         auto* request = reinterpret_cast<const MessageRequest*>(lParam);
         result = ShowMessage(Handle(), request->text, request->caption, request->type);
-        SetWindowLongPtrA(Handle(), DWLP_MSGRESULT, result);
         return true;
     }
-    return SetupDialog::OnMessage(message, wParam, lParam, result);
+    return framework::Dialog::OnMessage(message, wParam, lParam, result);
 }
 
 DWORD WINAPI CDlg_Progress::WorkerMain(LPVOID self) {

@@ -5,13 +5,13 @@
 // window's thread to show its message boxes, so the message seam stays on one thread.
 #include "installer/SetupInfo.h"
 #include "installer/SetupRules.h"
-#include "installer/win32/FrameworkShim.h"
+#include "framework/Dialog.h"
 
 #include <string>
 
 namespace installer_win32 {
 
-class CDlg_Progress : public SetupDialog {
+class CDlg_Progress : public framework::Dialog {
 public:
     explicit CDlg_Progress(const installer::SetupRecord& record);
     ~CDlg_Progress() override;

@@ -133,14 +133,16 @@ void CDlg_Uninstall::Work() {
     Pause(1000);
 }
 
-CDlg_Confirm::CDlg_Confirm(const std::string& title) : SetupDialog(IDD_CONFIRM), title(title) {}
+CDlg_Confirm::CDlg_Confirm(const std::string& title) : framework::Dialog(IDD_CONFIRM), title(title) {}
 
 BOOL CDlg_Confirm::OnInitDialog() {
     SetWindowTextA(Handle(), installer::Substitute(WindowText(Handle()), title).c_str());
     for (int id : {IDC_CONFIRM_LINE1, IDC_CONFIRM_LINE2}) {
         SetDlgItemTextA(Handle(), id, installer::Substitute(ItemText(Handle(), id), title).c_str());
     }
-    return TRUE;
+    // No is the default answer, so Enter must not remove anything: the focus starts there.
+    SetFocus(Item(IDCANCEL));
+    return FALSE;
 }
 
 void RunHandOff(HWND owner, const installer::SetupRecord& record) {

@@ -28,7 +28,7 @@ private:
 
 // The confirmation dialog (template 130): caption and both lines formatted with the
 // title; Yes is 1, No, Escape and the close box 2.
-class CDlg_Confirm : public SetupDialog {
+class CDlg_Confirm : public framework::Dialog {
 public:
     explicit CDlg_Confirm(const std::string& title);
 
