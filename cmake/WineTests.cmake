@@ -111,3 +111,28 @@ tb_wine_test(e2e_tbk42_help LABEL e2e TIMEOUT 300
              COMMAND ${TB_E2E_SCRIPTS}/tbk42-help ${TB_E2E_WORK}/help ${TB_TBK42_DRIVER} ${TB_TBK42})
 add_test(NAME help_files COMMAND ${TB_E2E_SCRIPTS}/help-files ${TB_SHIP_BUILD_DIR}/app)
 set_tests_properties(help_files PROPERTIES LABELS e2e)
+
+# TBSetup driven from outside by tbsetup_driver.exe, each script in a prefix and on a
+# copy of the distribution disk of its own under TB_E2E_WORK: the whole installation
+# and uninstallation (also on Windows 95, where the help key differs), a source tree
+# with subfolders, the refused paths and drives, the start-up and its setup
+# information, a title of the greatest length, installations that cannot finish.
+set(TB_TBSETUP_DRIVER ${TB_E2E_BIN}/tbsetup_driver.exe)
+set(TB_DIST ${TB_WIN_BUILD_DIR}/dist)
+set(TB_DIST_TBK42 ${TB_WIN_BUILD_DIR}/dist-parts/TBK42.EXE)
+set(tbsetup_cases lifecycle:win95 lifecycle:win98 lifecycle:winxp tree:win98 tree:winxp
+    refusals:win98 refusals:winxp start:win95 start:win98 start:winxp long-title:win98
+    long-title:winxp failures:win98 failures:winxp)
+foreach(case IN LISTS tbsetup_cases)
+  string(REPLACE ":" ";" parts ${case})
+  list(GET parts 0 script)
+  list(GET parts 1 mode)
+  set(arguments ${mode} ${TB_E2E_WORK}/tbsetup-${script}-${mode} ${TB_TBSETUP_DRIVER}
+      ${TB_DIST})
+  if(NOT script MATCHES "^(refusals|start)$")
+    list(APPEND arguments ${TB_DIST_TBK42})
+  endif()
+  string(REPLACE "-" "_" name ${script})
+  tb_wine_test(e2e_tbsetup_${name}_${mode} LABEL e2e TIMEOUT 240
+               COMMAND ${TB_E2E_SCRIPTS}/tbsetup-${script} ${arguments})
+endforeach()

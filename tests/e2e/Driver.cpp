@@ -38,17 +38,6 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
-// Texts of the program are CP932; the log is read as UTF-8.
-std::string Readable(const std::string& ansi) {
-    int wide =
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring text(wide, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &text[0], wide);
-    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string utf8(size, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &utf8[0], size, nullptr, nullptr);
-    return utf8;
-}
 
 std::string Hex(const std::string& bytes) {
     std::string out;
@@ -61,6 +50,17 @@ std::string Hex(const std::string& bytes) {
 }
 
 } // namespace
+
+std::string Readable(const std::string& ansi) {
+    int wide =
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring text(wide, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &text[0], wide);
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &utf8[0], size, nullptr, nullptr);
+    return utf8;
+}
 
 Process::~Process() {
     if (!info.hProcess) return;

@@ -65,6 +65,8 @@ bool WaitForClose(HWND window, DWORD timeoutMs = kDefaultWait);
 std::vector<HWND> ChildWindows(HWND parent, const char* className);
 
 std::string WindowText(HWND window);
+// CP932 text as UTF-8, for the log.
+std::string Readable(const std::string& ansi);
 // The text of a message box: its static control 0xFFFF.
 std::string MessageBoxText(HWND box);
 // True when the box shows an icon: a static of style SS_ICON holding one. Which icon

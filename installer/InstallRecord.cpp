@@ -1,0 +1,108 @@
+#include "installer/InstallRecord.h"
+
+#include "installer/SetupInfo.h"
+#include "installer/SetupPaths.h"
+#include "text/Cp932.h"
+
+#include <algorithm>
+
+namespace installer {
+
+namespace {
+
+// Splits at backslashes that are characters of their own.
+std::vector<std::string> Parts(const std::string& path) {
+    std::vector<std::string> parts(1);
+    for (std::size_t pos = 0; pos < path.size();) {
+        unsigned char c = static_cast<unsigned char>(path[pos]);
+        std::size_t step = (cp932::IsLeadByte(c) && pos + 1 < path.size()) ? 2 : 1;
+        if (step == 1 && c == '\\') {
+            parts.emplace_back();
+        } else {
+            parts.back().append(path, pos, step);
+        }
+        pos += step;
+    }
+    return parts;
+}
+
+// A part the system would read as something else: empty, only dots and blanks ("..",
+// ". ." and "..." all end up as "." or ".."), or with a trailing dot or blank.
+bool IsUnsafePart(const std::string& part) {
+    if (part.empty()) return true;
+    if (part.find_first_not_of(". ") == std::string::npos) return true;
+    return part.back() == '.' || part.back() == ' ';
+}
+
+bool HasUnsafeByte(const std::string& path) {
+    for (std::size_t pos = 0; pos < path.size();) {
+        unsigned char c = static_cast<unsigned char>(path[pos]);
+        if (cp932::IsLeadByte(c) && pos + 1 < path.size()) {
+            pos += 2;
+            continue;
+        }
+        if (c < 0x20 || c == ':' || c == '/' || c == '*' || c == '?' || c == '"' || c == '<' ||
+            c == '>' || c == '|') {
+            return true;
+        }
+        ++pos;
+    }
+    return false;
+}
+
+std::size_t Depth(const std::string& path) {
+    return Parts(path).size();
+}
+
+} // namespace
+
+bool IsSafeRelativePath(const std::string& relative) {
+    if (relative.empty() || relative.size() > kFieldBytes || HasUnsafeByte(relative))
+        return false;
+    for (const std::string& part : Parts(relative)) {
+        if (IsUnsafePart(part)) return false;
+    }
+    return true;
+}
+
+std::string FormatRecord(const std::vector<std::string>& entries) {
+    std::string text;
+    for (const std::string& entry : entries) text += entry + "\r\n";
+    return text;
+}
+
+bool ParseRecord(const std::string& text, std::vector<std::string>& entries) {
+    entries.clear();
+    std::vector<std::string> read;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        start = end + 2;
+        if (!IsSafeRelativePath(line)) return false;
+        read.push_back(line);
+    }
+    entries = read;
+    return true;
+}
+
+std::vector<std::string> UniquePaths(const std::vector<std::string>& entries) {
+    std::vector<std::string> unique;
+    for (const std::string& entry : entries) {
+        bool seen = std::any_of(unique.begin(), unique.end(),
+                                [&](const std::string& other) { return EqualsNoCase(other, entry); });
+        if (!seen) unique.push_back(entry);
+    }
+    return unique;
+}
+
+std::vector<std::string> RemovalOrder(const std::vector<std::string>& entries) {
+    std::vector<std::string> order = UniquePaths(entries);
+    std::stable_sort(order.begin(), order.end(), [](const std::string& a, const std::string& b) {
+        return Depth(a) > Depth(b);
+    });
+    return order;
+}
+
+} // namespace installer

@@ -1,0 +1,31 @@
+#pragma once
+// The install record TBSETUP.LST in the install folder: one line per file or folder the
+// installation created, its path relative to the install folder, code page 932, CRLF.
+// The uninstaller removes only what the record lists (a listed folder only once it is
+// empty), so a record can never name anything outside the install folder.
+#include <string>
+#include <vector>
+
+namespace installer {
+
+constexpr const char* kRecordName = "TBSETUP.LST";
+
+// The record's text, one CRLF-terminated line per entry.
+std::string FormatRecord(const std::vector<std::string>& entries);
+
+// Reads a record. Any line that is not a plain relative path (empty, absolute, a drive
+// or network path, a "." or ".." part or one the system would shorten to it, "/",
+// wildcards or control characters) makes the whole record unusable: false, no entries.
+bool ParseRecord(const std::string& text, std::vector<std::string>& entries);
+
+// True when `relative` is a path the record may hold (the rule above, for one line).
+bool IsSafeRelativePath(const std::string& relative);
+
+// Each path once (the first of those equal in any letter case), in their order.
+std::vector<std::string> UniquePaths(const std::vector<std::string>& entries);
+
+// The order of removal: deepest first (more parts before fewer, so a folder's contents
+// come before the folder), record order otherwise, each path once (any letter case).
+std::vector<std::string> RemovalOrder(const std::vector<std::string>& entries);
+
+} // namespace installer

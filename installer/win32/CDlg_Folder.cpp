@@ -1,0 +1,254 @@
+#include "installer/win32/CDlg_Folder.h"
+
+#include "framework/System.h"
+#include "installer/InstallRecord.h"
+#include "installer/SetupPaths.h"
+#include "installer/SetupRules.h"
+#include "installer/win32/CDlg_Install.h"
+#include "installer/win32/CDlg_Uninstall.h"
+#include "installer/win32/FileTree.h"
+#include "installer/win32/SetupIds.h"
+#include "installer/win32/SetupSystem.h"
+#include "installer/win32/Texts.h"
+#include "text/Cp932.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace installer_win32 {
+
+namespace {
+
+constexpr int kControls[] = {IDOK, IDCANCEL, IDC_BROWSE, IDC_INSTALL_PATH};
+
+using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+
+// Free bytes of a drive root: the total free bytes from GetDiskFreeSpaceExA where
+// kernel32 has it, else free clusters x sectors x bytes; 0 when the query fails.
+unsigned long long FreeBytes(const std::string& root) {
+    auto extended = reinterpret_cast<FreeSpaceEx>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
+    if (extended) {
+        ULARGE_INTEGER available, total, free;
+        return extended(root.c_str(), &available, &total, &free) ? free.QuadPart : 0;
+    }
+    DWORD sectors, bytes, freeClusters, clusters;
+    if (!GetDiskFreeSpaceA(root.c_str(), &sectors, &bytes, &freeClusters, &clusters)) return 0;
+    return static_cast<unsigned long long>(freeClusters) * sectors * bytes;
+}
+
+bool IsEmptyFolder(const std::string& folder) {
+    bool empty = true;
+    ForEachEntry(folder, [&](const std::string&, bool) { empty = false; });
+    return empty;
+}
+
+struct BrowseState {
+    std::string proposed;
+};
+
+int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data) {
+    if (message == BFFM_INITIALIZED) {
+        auto* state = reinterpret_cast<BrowseState*>(data);
+        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(state->proposed.c_str()));
+    } else if (message == BFFM_SELCHANGED) {
+        char path[MAX_PATH] = {};
+        bool hasPath = SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path) != FALSE;
+        SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
+        DWORD attributes = hasPath ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
+        bool accept = hasPath && installer::BrowserMayAccept(path, attributes != INVALID_FILE_ATTRIBUTES,
+                                                              attributes);
+        SendMessageA(browser, BFFM_ENABLEOK, 0, accept ? TRUE : FALSE);
+    }
+    return 0;
+}
+
+} // namespace
+
+CDlg_Folder::CDlg_Folder() : framework::Dialog(IDD_FOLDER) {}
+
+BOOL CDlg_Folder::OnInitDialog() {
+    icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP));
+    HICON small = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP),
+                                                IMAGE_ICON, 16, 16, 0));
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : icon));
+    if (!LoadSetupRecord(Handle(), record) || !Dispatch()) {
+        End(IDCANCEL);
+        return TRUE;
+    }
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowTextA(Handle(), record.title.c_str());
+    SetDlgItemTextA(Handle(), IDC_HEADING,
+                    installer::Substitute(ItemText(Handle(), IDC_HEADING), record.title).c_str());
+    defaultPath = installer::DefaultInstallPath(WindowsFolder(), record.installFolderName);
+    SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, defaultPath.c_str());
+    return TRUE;
+}
+
+bool CDlg_Folder::Dispatch() {
+    char* line = GetCommandLineA();
+    installer::Dispatch dispatch = installer::ParseCommandLine(line ? line : "");
+    for (installer::RunSwitch run : dispatch.switches) {
+        if (run == installer::RunSwitch::HandOff) {
+            RunHandOff(Handle(), record);
+        } else {
+            RunUninstall(Handle());
+        }
+    }
+    return !dispatch.closeDialog;
+}
+
+bool CDlg_Folder::OnCommand(int id, int code, HWND control) {
+    if (id == IDC_BROWSE && code == BN_CLICKED) {
+        Browse();
+        return true;
+    }
+    return framework::Dialog::OnCommand(id, code, control);
+}
+
+bool CDlg_Folder::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_QUERYDRAGICON) {
+        result = reinterpret_cast<INT_PTR>(icon);
+        return true;
+    }
+    if (message == WM_PAINT && IsIconic(Handle())) {
+        // The minimised window shows the icon in the middle of its client area.
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(Handle(), &paint);
+        RECT client;
+        GetClientRect(Handle(), &client);
+        int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+        int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+        DrawIcon(dc, x, y, icon);
+        EndPaint(Handle(), &paint);
+        result = TRUE;
+        return true;
+    }
+    return framework::Dialog::OnMessage(message, wParam, lParam, result);
+}
+
+void CDlg_Folder::Browse() {
+    BrowseState state{defaultPath};
+    char display[MAX_PATH] = {};
+    BROWSEINFOA info = {};
+    info.hwndOwner = Handle();
+    info.pszDisplayName = display;
+    info.lpszTitle = texts::kChooseFolderPrompt;
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
+    info.lpfn = BrowseCallback;
+    info.lParam = reinterpret_cast<LPARAM>(&state);
+    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
+    if (!chosen) return;
+    char path[MAX_PATH] = {};
+    if (SHGetPathFromIDListA(chosen, path) && path[0]) {
+        std::string result = installer::BrowseResult(path, record.installFolderName);
+        SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, result.c_str());
+    }
+    IMalloc* allocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&allocator))) {
+        allocator->Free(chosen);
+        allocator->Release();
+    }
+}
+
+std::string CDlg_Folder::SourceFolder() const {
+    return installer::JoinPath(installer::CutAtLastBackslash(framework::ModulePath()), record.sourceFolder);
+}
+
+void CDlg_Folder::EnableControls(bool enable) {
+    for (int id : kControls) EnableWindow(Item(id), enable ? TRUE : FALSE);
+}
+
+void CDlg_Folder::Tell(const std::string& text, UINT type) {
+    ShowMessage(Handle(), text, record.title, type);
+}
+
+void CDlg_Folder::RefusePath() {
+    Tell(texts::kSpecifyFolder, MB_OK | MB_ICONINFORMATION);
+    SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, defaultPath.c_str());
+}
+
+bool CDlg_Folder::CheckDrive(const std::string& path) {
+    std::string root = path.substr(0, 3);
+    UINT type = GetDriveTypeA(root.c_str());
+    installer::InstallTarget target;
+    target.path = path;
+    target.windowsFolder = WindowsFolder();
+    target.systemFolder = SystemFolder();
+    target.programFilesFolder = ProgramFilesFolder();
+    target.sourceFolder = SourceFolder();
+    target.exists = Exists(path);
+    target.empty = IsFolder(path) && IsEmptyFolder(path);
+    target.holdsRecord = Exists(installer::JoinPath(path, installer::kRecordName));
+    if (type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR || installer::IsRefusedInstallPath(target)) {
+        RefusePath();
+        return false;
+    }
+    return true;
+}
+
+bool CDlg_Folder::CheckFreeSpace(const std::string& path) {
+    unsigned long long megabytes = FreeBytes(path.substr(0, 3)) >> 20;
+    if (megabytes >= record.requiredMegabytes) return true;
+    Tell(installer::Substitute(texts::kNoFreeSpace, static_cast<long long>(record.requiredMegabytes)),
+         MB_OK | MB_ICONINFORMATION);
+    return false;
+}
+
+bool CDlg_Folder::CheckFolder(const std::string& path) {
+    if (Exists(path)) return true;
+    if (ShowMessage(Handle(), installer::Substitute(texts::kCreateFolder, path), record.title,
+                    MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
+        Tell(texts::kSpecifyFolder, MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    CreateFolderPath(path);
+    return true;
+}
+
+void CDlg_Folder::OnOK() {
+    EnableControls(false);
+    char typed[261] = {};
+    GetDlgItemTextA(Handle(), IDC_INSTALL_PATH, typed, sizeof typed);
+    std::string path = cp932::Truncate(typed, 260);
+    // "C:\Foo\" is accepted as "C:\Foo", so every path made from it has one separator.
+    if (path.size() > 3 && installer::EndsInBackslash(path)) path.pop_back();
+    if (!CheckDrive(path) || !CheckFreeSpace(path) || !CheckFolder(path)) {
+        EnableControls(true);
+        return;
+    }
+    Install(path);
+    End(IDOK);
+}
+
+void CDlg_Folder::Install(const std::string& path) {
+    Tell(texts::kStarting, MB_OK | MB_ICONINFORMATION);
+    CDlg_Install window(record);
+    window.sourceFolder = SourceFolder();
+    window.installFolder = path;
+    window.expand = true;
+    INT_PTR result = window.Run(Handle());
+    if (result == CDlg_Install::kFilesMissing) {
+        Tell(texts::kFilesMissing, MB_OK | MB_ICONERROR);
+        RemoveDirectoryA(path.c_str());
+        return;
+    }
+    // A window that could not run copied nothing.
+    if (result != CDlg_Install::kRan && window.failedFile.empty()) window.failedFile = path;
+    if (!window.failedFile.empty()) {
+        Tell(installer::Substitute(texts::kCopyFailed, window.failedFile), MB_OK | MB_ICONERROR);
+        return;
+    }
+    // Without the Start-menu group the run has already said why it stops.
+    if (!window.groupMade) return;
+    SetForegroundWindow(Handle());
+    Tell(texts::kInstalled, MB_OK | MB_ICONINFORMATION);
+    if (ShowMessage(Handle(), installer::Substitute(texts::kShowHelp, record.title), record.title,
+                    MB_YESNO) == IDYES) {
+        ShellExecuteA(nullptr, "open", installer::JoinPath(path, record.helpFile).c_str(), nullptr,
+                      nullptr, SW_SHOWNORMAL);
+    }
+}
+
+} // namespace installer_win32

@@ -1,0 +1,188 @@
+#include "installer/win32/CDlg_Install.h"
+
+#include "framework/System.h"
+#include "installer/SetupPaths.h"
+#include "installer/win32/FileTree.h"
+#include "installer/win32/SetupSystem.h"
+#include "installer/win32/Shortcuts.h"
+#include "installer/win32/Texts.h"
+
+#include <lzexpand.h>
+#include <shellapi.h>
+
+namespace installer_win32 {
+
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b) {
+    return installer::EqualsNoCase(a, b);
+}
+
+bool ExpandFile(const std::string& source, const std::string& target) {
+    OFSTRUCT sourceInfo = {}, targetInfo = {};
+    INT from = LZOpenFileA(const_cast<char*>(source.c_str()), &sourceInfo, OF_READ);
+    INT to = LZOpenFileA(const_cast<char*>(target.c_str()), &targetInfo, OF_CREATE);
+    bool ok = from >= 0 && to >= 0 && LZCopy(from, to) >= 0;
+    if (from >= 0) LZClose(from);
+    if (to >= 0) LZClose(to);
+    return ok;
+}
+
+bool WriteText(const std::string& path, const std::string& text) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+              written == text.size();
+    return CloseHandle(file) && ok;
+}
+
+bool SetString(HKEY key, const char* name, const std::string& value) {
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+} // namespace
+
+void CDlg_Install::Work() {
+    StartSteps(CountFiles(sourceFolder) + 5, texts::kInstallStart);
+    Pause(100);
+    if (!FindExpandedFile(sourceFolder, record.programFile) ||
+        !FindExpandedFile(sourceFolder, record.helpFile)) {
+        Finish(kFilesMissing);
+        return;
+    }
+    CopyBeside(texts::kStepProgram, framework::ModulePath(), "TBSetup.exe");
+    CopyBeside(texts::kStepSetupInfo, SetupInfoPath(), "TBSetup.ini");
+    CopyTree(sourceFolder, installFolder, std::string());
+    Step(texts::kStepShortcuts);
+    groupMade = CreateGroup();
+    Step(texts::kStepRegistry);
+    WriteUninstallKey();
+    WriteRecord();
+    Pause(1000);
+    Step(texts::kStepDone);
+    Finish(kRan);
+}
+
+void CDlg_Install::Created(const std::string& relative) {
+    created.push_back(relative);
+}
+
+void CDlg_Install::Failed(const std::string& target) {
+    if (failedFile.empty()) failedFile = target;
+}
+
+void CDlg_Install::CopyBeside(const char* step, const std::string& source, const char* name) {
+    Step(step);
+    std::string target = installer::JoinPath(installFolder, name);
+    // A run from the install folder itself copies these onto themselves: nothing to do.
+    if (SameFile(source, target) || CopyReplacing(source, target)) {
+        Created(name);
+    } else {
+        Failed(target);
+    }
+}
+
+void CDlg_Install::CopyTree(const std::string& source, const std::string& target,
+                            const std::string& relative) {
+    CreateDirectoryA(target.c_str(), nullptr);
+    ForEachEntry(source, [&](const std::string& name, bool isFolder) {
+        std::string from = installer::UpperCase(installer::JoinPath(source, name));
+        std::string to = installer::UpperCase(installer::JoinPath(target, name));
+        std::string inside = installer::UpperCase(relative.empty() ? name : installer::JoinPath(relative, name));
+        if (!isFolder) {
+            CopyOneFile(name, from, to, inside);
+            return;
+        }
+        CreateDirectoryA(to.c_str(), nullptr);
+        if (IsFolder(to)) Created(inside);
+        CopyTree(from, to, inside);
+    });
+}
+
+void CDlg_Install::CopyOneFile(const std::string& name, const std::string& source,
+                               const std::string& target, const std::string& relative) {
+    std::string expanded = ExpandedName(source);
+    bool ok;
+    std::string installed = target;
+    std::string inside = relative;
+    std::string step = installer::Substitute(texts::kStepFile, name);
+    if (expand && expanded != source) {
+        // Compression replaced the extension's last letter by "_": give it back.
+        installed = installer::UpperCase(installer::ExpandedTarget(target, expanded));
+        inside = installer::UpperCase(installer::ExpandedTarget(relative, expanded));
+        ok = installed.size() < MAX_PATH && ExpandFile(source, installed);
+        Step(step);
+    } else {
+        ok = CopyReplacing(source, installed);
+        Step(step);
+        SetFileAttributesA(installed.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    if (ok) {
+        Created(inside);
+    } else {
+        Failed(installed);
+    }
+}
+
+bool CDlg_Install::CreateGroup() {
+    std::string programs;
+    if (!FindProgramsFolder(programs)) {
+        Ask(texts::kNoInstallInfo, record.title, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    std::string group = GroupFolder(programs, record.title);
+    CreateDirectoryA(group.c_str(), nullptr);
+    // Only an existing folder is opened: the shell would report a missing one in a box
+    // of its own, which would hold up this thread.
+    if (IsFolder(group)) ShellExecuteA(nullptr, "open", group.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    auto failure = [](void* self, const char* text) {
+        static_cast<CDlg_Install*>(self)->Ask(text, ProgramName(), MB_OK | MB_ICONEXCLAMATION);
+    };
+    CreateShortcut(installer::JoinPath(group, record.title + ".LNK"),
+                   installer::JoinPath(installFolder, record.programFile),
+                   installer::Substitute(texts::kProgramShortcutDescription, record.printerName),
+                   installFolder, failure, this);
+    CreateShortcut(installer::JoinPath(group, std::string(texts::kHelpShortcutName) + ".LNK"),
+                   installer::JoinPath(installFolder, record.helpFile),
+                   installer::Substitute(texts::kHelpShortcutDescription, record.printerName),
+                   installFolder, failure, this);
+    return true;
+}
+
+void CDlg_Install::WriteUninstallKey() {
+    HKEY key;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, nullptr,
+                        REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        &disposition) != ERROR_SUCCESS) {
+        Ask(texts::kRegistryWriteFailed, record.title, MB_OK | MB_ICONERROR);
+        return;
+    }
+    std::string icon = installFolder + "\\Tbsetup.exe";
+    if (SetString(key, "DisplayName", record.title)) {
+        SetString(key, "InstallPath", installFolder);
+        SetString(key, "DisplayIcon", icon);
+        SetString(key, "UninstallString", icon + " /M");
+    }
+    RegCloseKey(key);
+}
+
+void CDlg_Install::WriteRecord() {
+    // Files of an earlier installation into this folder stay listed while they exist,
+    // so that the uninstallation still removes them.
+    std::string path = installer::JoinPath(installFolder, installer::kRecordName);
+    std::vector<std::string> earlier;
+    if (installer::ParseRecord(ReadWholeFile(path), earlier)) {
+        for (const std::string& entry : earlier) {
+            if (Exists(installer::JoinPath(installFolder, entry))) created.push_back(entry);
+        }
+    }
+    Created(installer::kRecordName);
+    if (!WriteText(path, installer::FormatRecord(installer::UniquePaths(created)))) Failed(path);
+}
+
+} // namespace installer_win32

@@ -1,0 +1,61 @@
+#pragma once
+// What TBSetup asks the system for in more than one place: the setup record, folders
+// of the system, file helpers and the fixed pauses.
+#include "installer/SetupInfo.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace installer_win32 {
+
+// The setup information file beside the running program (TBSetup.exe reads TBSetup.ini).
+std::string SetupInfoPath();
+
+// Reads the setup record. On failure shows the one failure message owned by `owner`
+// (caption: the title as read so far) and returns false.
+bool LoadSetupRecord(HWND owner, installer::SetupRecord& record);
+// TITLE_NAME alone, for the single-instance check.
+std::string ReadTitleOnly();
+
+std::string WindowsFolder();
+std::string SystemFolder();
+std::string ProgramFilesFolder();
+std::string TemporaryFolder();
+// The running program's file name without folder and extension ("TBSetup").
+std::string ProgramName();
+// The text of a window, and of a dialog item.
+std::string WindowText(HWND window);
+std::string ItemText(HWND dialog, int id);
+
+// A file's bytes (at most 16 MB); empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+bool IsFolder(const std::string& path);
+bool Exists(const std::string& path);
+// Clears the target's attributes, then copies, replacing an existing file.
+bool CopyReplacing(const std::string& source, const std::string& target);
+// Clears the attributes (read-only included), then deletes.
+bool DeleteClearing(const std::string& path);
+
+// Calls `visit(name, isFolder)` for every entry of `folder` but "." and "..", in the
+// order the file system lists them.
+template <class Visit> void ForEachEntry(const std::string& folder, Visit visit) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        visit(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
+// The fixed pauses of the progress steps. TBSETUP_NO_PAUSE=1 in the environment (read
+// once) takes them out; it is meant for measuring and for the tests only.
+void Pause(DWORD milliseconds);
+
+// Shows a message through the framework's seam (user-interface thread only).
+int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type);
+
+} // namespace installer_win32

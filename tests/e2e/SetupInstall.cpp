@@ -1,0 +1,336 @@
+// Installation scenarios: a whole installation with its steps, messages, shortcuts and
+// uninstall key; missing source files; the refused install paths and drives.
+#include "tests/e2e/SetupScenarios.h"
+
+#include <cstdio>
+
+namespace setup {
+
+namespace {
+
+struct InstallOptions {
+    bool pause = true, linkFailures = false, existing = false, noProgramsFolder = false;
+    std::string path, help, copyFails;
+    Args names;
+};
+
+InstallOptions ParseInstall(const Args& args) {
+    InstallOptions options;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--no-pause")
+            options.pause = false;
+        else if (args[i] == "--link-failures")
+            options.linkFailures = true;
+        else if (args[i] == "--existing")
+            options.existing = true;
+        else if (args[i] == "--no-programs-folder")
+            options.noProgramsFolder = true;
+        else if (args[i] == "--copy-fails" && i + 1 < args.size())
+            options.copyFails = args[++i];
+        else if (args[i] == "--path" && i + 1 < args.size())
+            options.path = args[++i];
+        else if (args[i] == "--help" && i + 1 < args.size())
+            options.help = args[++i];
+        else
+            options.names.push_back(args[i]);
+    }
+    return options;
+}
+
+// Fixed pauses taken out for the installer started from here (and the runs it starts).
+void WithoutPauses() {
+    SetEnvironmentVariableA("TBSETUP_NO_PAUSE", "1");
+}
+
+void CheckLink(e2e::Checks& checks, const std::string& file, const std::string& target,
+               const std::string& description, const std::string& folder) {
+    Link link = ReadLink(file);
+    if (!checks.That(link.loaded, ("shortcut " + file + " reads back").c_str())) return;
+    checks.Equal("shortcut target", target, link.target);
+    checks.Equal("shortcut description", description, link.description);
+    checks.Equal("shortcut working folder", folder, link.workingFolder);
+}
+
+void CheckLinks(e2e::Checks& checks, const SetupInfo& info, const std::string& path,
+                const std::string& help) {
+    std::string group = ShortcutGroup(info);
+    CheckLink(checks, group + "\\" + info.title + ".LNK", path + "\\" + info.programFile,
+              Fill(kProgramLinkDescription, info.printer), path);
+    CheckLink(checks, group + "\\" + kHelpLinkName + ".LNK", path + "\\" + help,
+              Fill(kHelpLinkDescription, info.printer), path);
+}
+
+// Nothing of an installation exists for `info` at `path`.
+void CheckNothingInstalled(e2e::Checks& checks, const SetupInfo& info, const std::string& path) {
+    checks.That(!Exists(path), ("no folder " + path).c_str());
+    checks.That(!UninstallKeyExists(info), "no uninstall key");
+    checks.That(!Exists(ShortcutGroup(info)), "no shortcut group");
+}
+
+// Starts the installer and waits for its folder dialog (null after a failed check).
+HWND StartInstaller(e2e::Checks& checks, Run& run, const std::string& exe,
+                    const SetupInfo& info) {
+    if (!checks.That(run.Start("\"" + exe + "\""), "TBSetup starts")) return nullptr;
+    return WaitForFolderDialog(checks, run, info);
+}
+
+// OK with `path` (which does not exist yet), Yes to the folder question and OK to the
+// start message.
+bool AcceptPath(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+                const std::string& path) {
+    checks.That(!Exists(path), "install folder does not exist before");
+    return checks.That(ClickOkWith(dialog, path), "OK pressed") &&
+           Answer(checks, run, info.title, Fill(kCreateFolder, path), IDYES, true, dialog) &&
+           Answer(checks, run, info.title, kStarting, IDOK, true, dialog);
+}
+
+// OK with `path` (an earlier installation, so no folder question) and OK to the start
+// message.
+bool AcceptExistingPath(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+                        const std::string& path) {
+    checks.That(Exists(path + "\\TBSETUP.LST"), "earlier installation there before");
+    return checks.That(ClickOkWith(dialog, path), "OK pressed") &&
+           Answer(checks, run, info.title, kStarting, IDOK, true, dialog);
+}
+
+// The failed-copy message naming `name` (as its path's last part), answered.
+void AnswerCopyFailed(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+                      const std::string& name) {
+    HWND box = run.WaitForWindow(info.title.c_str(), dialog);
+    std::string text = e2e::MessageBoxText(box);
+    const std::string format = kCopyFailed, head = format.substr(0, format.find("%s")),
+                      tail = format.substr(format.find("%s") + 2);
+    bool framed = text.size() > head.size() + tail.size() && text.compare(0, head.size(), head) == 0 &&
+                  text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    std::string file = framed ? text.substr(head.size(), text.size() - head.size() - tail.size())
+                              : "";
+    checks.Equal("failed-copy message", Fill(kCopyFailed, "..." + name),
+                 framed ? Fill(kCopyFailed, "..." + file.substr(file.size() >= name.size()
+                                                                   ? file.size() - name.size()
+                                                                   : 0))
+                        : text);
+    checks.That(e2e::MessageBoxHasIcon(box), "failed-copy message: icon");
+    e2e::ClickDialogButton(box, IDOK);
+    checks.That(e2e::WaitFor(e2e::kDefaultWait, [=] { return !IsWindow(box); }),
+                "failed-copy message closes");
+}
+
+// The program ends with no further message box (no completion, no help question).
+void ExpectEndWithoutMessages(e2e::Checks& checks, Run& run, HWND dialog) {
+    bool ended = e2e::WaitFor(e2e::kDefaultWait, [&] {
+        for (HWND box : e2e::VisibleWindows(run.Id(), "#32770")) {
+            if (box == dialog) continue;
+            checks.Equal("message after the failed installation", "(none)",
+                         e2e::MessageBoxText(box));
+            e2e::ClickDialogButton(box, IDOK);
+        }
+        return run.WaitForExit(0);
+    });
+    checks.That(ended, "TBSetup ends");
+}
+
+void Cancel(e2e::Checks& checks, Run& run, HWND dialog) {
+    checks.That(e2e::ClickDialogButton(dialog, kIdCancel), "Cancel pressed");
+    checks.That(run.WaitForExit(), "TBSetup ends after Cancel");
+}
+
+// After a refusal: controls enabled, the dialog still there.
+void CheckRefused(e2e::Checks& checks, HWND dialog, const std::string& what) {
+    checks.That(ControlsEnabled(dialog), (what + ": controls enabled again").c_str());
+    checks.That(IsWindowVisible(dialog) != FALSE, (what + ": dialog stays").c_str());
+}
+
+} // namespace
+
+void Install(e2e::Checks& checks, const Args& args) {
+    InstallOptions options = ParseInstall(args);
+    if (!options.pause) WithoutPauses();
+    SetupInfo info = ReadSetupInfo(args[0]);
+    std::string path = options.path.empty() ? DefaultInstallPath(info) : options.path;
+    checks.That(!UninstallKeyExists(info), "no uninstall key before");
+    if (options.noProgramsFolder)
+        checks.That(ShortcutGroup(info).empty(), "no Programs folder in the registry");
+    else
+        checks.That(!ShortcutGroup(info).empty() && !Exists(ShortcutGroup(info)),
+                    "Programs folder known, no shortcut group before");
+
+    Run run;
+    HWND dialog = StartInstaller(checks, run, args[0], info);
+    if (!dialog || !(options.existing ? AcceptExistingPath(checks, run, dialog, info, path)
+                                      : AcceptPath(checks, run, dialog, info, path)))
+        return;
+    std::vector<std::string> allowed;
+    if (options.linkFailures) allowed.assign(kLinkFailures, kLinkFailures + 4);
+    if (options.noProgramsFolder) allowed.push_back(kNoInstallInfo);
+    std::string finalText = kInstalled;
+    if (!options.copyFails.empty())
+        finalText = std::string(kCopyFailed).substr(0, std::string(kCopyFailed).find("%s"));
+    if (options.noProgramsFolder) finalText.clear();
+    Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, finalText, allowed);
+    if (options.pause) {
+        checks.Equal("start percentage", "0％", progress.startPercent);
+        checks.Equal("start status", kInstallStart, progress.startStatus);
+    }
+    std::vector<std::string> expected = {kStepSetupExe, kStepSetupIni};
+    std::vector<std::string> fileSteps;
+    for (const std::string& name : options.names) {
+        expected.push_back("");
+        fileSteps.push_back(Fill(kStepFile, name));
+    }
+    expected.insert(expected.end(), {kStepShortcuts, kStepRegistry, kStepInstalled});
+    if (options.pause) {
+        CheckSteps(checks, progress, expected, fileSteps);
+        const std::vector<Step>& steps = progress.steps;
+        checks.That(steps.size() > 1 && steps.back().shownAt - steps[steps.size() - 2].shownAt >=
+                                            1400,
+                    "a pause of 1000 ms before the last step");
+    }
+    if (options.linkFailures)
+        checks.That(!progress.otherBoxes.empty(), "shortcut failures reported");
+    if (options.noProgramsFolder) {
+        checks.Equal("messages during the run", 1, static_cast<DWORD>(progress.otherBoxes.size()));
+        ExpectEndWithoutMessages(checks, run, dialog);
+        checks.That(UninstallKeyExists(info), "uninstall key written all the same");
+        return;
+    }
+    if (!options.copyFails.empty()) {
+        AnswerCopyFailed(checks, run, dialog, info, options.copyFails);
+        ExpectEndWithoutMessages(checks, run, dialog);
+        checks.That(UninstallKeyExists(info), "uninstall key written all the same");
+        return;
+    }
+
+    Answer(checks, run, info.title, kInstalled, IDOK, true, dialog);
+    Answer(checks, run, info.title, Fill(kShowHelp, info.title), IDNO, false, dialog);
+    checks.That(run.WaitForExit(), "TBSetup ends");
+    checks.That(Exists(path + "\\TBSETUP.EXE"), "TBSETUP.EXE installed");
+    checks.That(UninstallKeyExists(info), "uninstall key written");
+    if (!options.linkFailures) CheckLinks(checks, info, path, options.help);
+}
+
+void MissingFiles(e2e::Checks& checks, const Args& args) {
+    WithoutPauses();
+    SetupInfo info = ReadSetupInfo(args[0]);
+    std::string path = DefaultInstallPath(info);
+    Run run;
+    HWND dialog = StartInstaller(checks, run, args[0], info);
+    if (!dialog || !AcceptPath(checks, run, dialog, info, path)) return;
+    Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, kMissingFiles, {});
+    checks.Equal("steps before the files were missed", 0,
+                 static_cast<DWORD>(progress.steps.size()));
+    Answer(checks, run, info.title, kMissingFiles, IDOK, true, dialog);
+    checks.That(run.WaitForExit(), "TBSetup ends");
+    CheckNothingInstalled(checks, info, path);
+}
+
+void Refusals(e2e::Checks& checks, const Args& args) {
+    WithoutPauses();
+    SetupInfo info = ReadSetupInfo(args[0]);
+    const std::string drive = WindowsFolder().substr(0, 1);
+    std::string windowsUpper = WindowsFolder();
+    CharUpperA(&windowsUpper[0]);
+    checks.Equal("drive Q: does not exist", DRIVE_NO_ROOT_DIR, GetDriveTypeA("Q:\\"));
+    checks.That(Exists(args[1] + "\\DATA.TXT"), "the foreign folder holds a file");
+    const char* const kinds[] = {"no such drive",      "drive root",     "drive alone",
+                                 "Windows folder",     "Windows folder", "system folder",
+                                 "Program Files",      "Program Files",  "foreign folder"};
+    const std::string paths[] = {"Q:\\TBK42",
+                                 drive + ":\\",
+                                 drive + ":",
+                                 WindowsFolder(),
+                                 windowsUpper,
+                                 SystemFolder(),
+                                 drive + ":\\Program Files",
+                                 drive + ":\\PROGRAM FILES",
+                                 args[1]};
+
+    Run run;
+    HWND dialog = StartInstaller(checks, run, args[0], info);
+    if (!dialog) return;
+    for (size_t i = 0; i < sizeof paths / sizeof paths[0]; ++i) {
+        std::string what = std::string(kinds[i]) + " " + paths[i];
+        if (!checks.That(ClickOkWith(dialog, paths[i]), (what + ": OK pressed").c_str())) return;
+        Answer(checks, run, info.title, kChoosePath, IDOK, true, dialog);
+        CheckRefused(checks, dialog, what);
+        checks.Equal((what + ": default path back").c_str(), DefaultInstallPath(info),
+                     PathText(dialog));
+    }
+
+    // Declining the folder question creates nothing.
+    std::string fresh = drive + ":\\TBSetup e2e\\New Folder";
+    checks.That(!Exists(fresh), "new folder does not exist before");
+    if (checks.That(ClickOkWith(dialog, fresh), "declined: OK pressed")) {
+        Answer(checks, run, info.title, Fill(kCreateFolder, fresh), IDNO, true, dialog);
+        Answer(checks, run, info.title, kChoosePath, IDOK, true, dialog);
+        CheckRefused(checks, dialog, "declined folder");
+        checks.That(!Exists(fresh) && !Exists(drive + ":\\TBSetup e2e"), "no folder created");
+    }
+    Cancel(checks, run, dialog);
+    CheckNothingInstalled(checks, info, DefaultInstallPath(info));
+    checks.That(!Exists(args[1] + "\\TBSETUP.EXE"), "nothing copied into the foreign folder");
+}
+
+namespace {
+
+DWORD FreeMegabytes(const std::string& root) {
+    ULARGE_INTEGER available, total, free;
+    if (!GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free)) return 0;
+    return static_cast<DWORD>(free.QuadPart >> 20);
+}
+
+enum class Outcome { Refused, Accepted, Moved };
+
+// One run with DISK = free megabytes + `more`: Refused when the free-space message came,
+// Accepted when the folder question came instead, Moved when the free space changed
+// meanwhile and the run tells nothing. The run is ended with Cancel.
+Outcome TryDisk(e2e::Checks& checks, const std::string& exe, const std::string& root,
+                DWORD more) {
+    SetupInfo info = ReadSetupInfo(exe);
+    const std::string path = root + "TBK42";
+    DWORD free = FreeMegabytes(root);
+    std::string disk = std::to_string(free + more);
+    WritePrivateProfileStringA("SetupInformation", "DISK", disk.c_str(), info.file.c_str());
+    Run run;
+    HWND dialog = StartInstaller(checks, run, exe, info);
+    if (!dialog || !checks.That(ClickOkWith(dialog, path), "OK pressed")) return Outcome::Moved;
+    HWND box = run.WaitForWindow(info.title.c_str(), dialog);
+    std::string text = e2e::MessageBoxText(box);
+    std::string expected = more ? Fill(kFreeSpace, disk) : Fill(kCreateFolder, path);
+    if (text != expected && FreeMegabytes(root) != free) {
+        std::printf("free space of %s moved during the run; again\n", root.c_str());
+        e2e::ClickDialogButton(box, more ? IDOK : IDNO);
+        Cancel(checks, run, dialog);
+        return Outcome::Moved;
+    }
+    if (more) {
+        Answer(checks, run, info.title, expected, IDOK, true, dialog);
+    } else {
+        Answer(checks, run, info.title, expected, IDNO, true, dialog);
+        Answer(checks, run, info.title, kChoosePath, IDOK, true, dialog);
+    }
+    CheckRefused(checks, dialog, "free space " + disk + " MB");
+    Cancel(checks, run, dialog);
+    checks.That(!Exists(path), "nothing created on the drive");
+    return text == Fill(kFreeSpace, disk) ? Outcome::Refused : Outcome::Accepted;
+}
+
+void TryDiskSteadily(e2e::Checks& checks, const std::string& exe, const std::string& root,
+                     DWORD more, Outcome expected, const char* what) {
+    Outcome outcome = Outcome::Moved;
+    for (int attempt = 0; attempt < 3 && outcome == Outcome::Moved; ++attempt)
+        outcome = TryDisk(checks, exe, root, more);
+    checks.That(outcome == expected, what);
+}
+
+} // namespace
+
+void FreeSpace(e2e::Checks& checks, const Args& args) {
+    WithoutPauses();
+    checks.That(FreeMegabytes(args[1]) > 0, "free space of the drive known");
+    TryDiskSteadily(checks, args[0], args[1], 1, Outcome::Refused,
+                    "DISK one megabyte over the free space is refused");
+    TryDiskSteadily(checks, args[0], args[1], 0, Outcome::Accepted,
+                    "DISK equal to the free space is enough");
+}
+
+} // namespace setup

@@ -1,0 +1,409 @@
+#include "tests/e2e/SetupUi.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace setup {
+
+const char kOkText[] = "OK(&Y)";
+const char kCancelText[] = "キャンセル(&N)";
+const char kBrowseText[] = "参照(&B)...";
+const char kHeading[] = "%sのインストールを行います。\nインストール先を指定してください。";
+const char kChoosePath[] = "インストール先を指定してください。";
+const char kFreeSpace[] =
+    "指定されたドライブは、空き容量が不足しているためインストールできません。\n"
+    "インストールするドライブを変更するか、%dMB以上の空き容量を確保してからやり直してください。";
+const char kCreateFolder[] =
+    "指定されたフォルダ\n   %s     \nはありません。\nフォルダを作成してもよろしいですか？";
+const char kStarting[] = "インストールを開始します。";
+const char kMissingFiles[] = "インストールに必要なファイルがありません。\nインストールを中止します。";
+const char kInstalled[] = "インストールが完了しました。";
+const char kCopyFailed[] = "次のファイルをインストールできませんでした。\n%s\nインストールを中止します。";
+const char kNoInstallInfo[] =
+    "インストールに必要な情報を取得できませんでした。\nインストールを中止します。";
+const char kShowHelp[] = "今すぐに%sのヘルプを表示しますか？";
+const char kSetupInfoBroken[] =
+    "インストール設定情報ファイルが存在しないか、壊れています。\nインストール元を確認してください。\n"
+    "インストールを中止します。";
+const char kInstallCaption[] = "インストール中...";
+const char kUninstallCaption[] = "アンインストール中...";
+const char kConfirmCaption[] = "%sのアンインストール";
+const char kConfirmLine1[] = "%sのアンインストールを行います。";
+const char kConfirmLine2[] = "%sをアンインストールしてもよろしいですか？";
+const char kYesText[] = "はい(&Y)";
+const char kNoText[] = "いいえ(&N)";
+const char kDeclined[] = "アンインストールは中止されました。";
+const char kUninstalled[] = "アンインストールが完了しました。";
+const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+const char kProgramLinkDescription[] = "%sのプリンタ設定を変更するためのユーティリティです。";
+const char kHelpLinkName[] = "チューンボードのヘルプ";
+const char kHelpLinkDescription[] = "Varo %s チューンボードのヘルプです。";
+const char* const kLinkFailures[4] = {"SetPath failed!", "SetDescription failed!",
+                                      "SetWrokingDirectory failed!", "Save failed!"};
+
+const char kInstallStart[] = "インストールを開始します.....";
+const char kStepSetupExe[] = "TBSetup.exeをインストールしています.....";
+const char kStepSetupIni[] = "TBSetup.iniをインストールしています.....";
+const char kStepFile[] = "%s をインストールしています.....";
+const char kStepShortcuts[] = "ショートカットを登録しています.....";
+const char kStepRegistry[] = "レジストリを登録しています.....";
+const char kStepInstalled[] = "インストールが完了しました.....";
+const char kStepRemoveShortcuts[] = "ショートカットを削除しています.....";
+const char kStepRemoveRegistry[] = "レジストリを削除しています.....";
+const char kStepRemoveFile[] = "ファイルを削除しています....";
+
+namespace {
+
+const UINT kMessageWaitMs = 5000;
+const DWORD kProgressWaitMs = 60000; // a whole run with its pauses
+const DWORD kProgressPollMs = 5;     // steps last 500 ms; the start only 100 ms
+
+std::string Profile(const std::string& file, const char* key) {
+    char value[1024] = "";
+    GetPrivateProfileStringA("SetupInformation", key, "", value, sizeof value, file.c_str());
+    return value;
+}
+
+std::string RegistryText(HKEY root, const char* path, const char* name) {
+    HKEY key;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return "";
+    char value[1024] = "";
+    DWORD size = sizeof value - 1, type = 0;
+    LONG result =
+        RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && type == REG_SZ ? value : "";
+}
+
+std::string KeyPath(const SetupInfo& info) {
+    return std::string(kUninstallKey) + "\\" + info.installFolder;
+}
+
+LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageWaitMs,
+                             &result))
+        return -1;
+    return static_cast<LRESULT>(result);
+}
+
+std::string Percent(int position, int range) {
+    return range > 0 ? std::to_string(position * 100 / range) + "％" : "?";
+}
+
+} // namespace
+
+std::string Fill(const char* text, const std::string& value) {
+    std::string filled(text);
+    size_t at = filled.find("%s");
+    if (at == std::string::npos) at = filled.find("%d");
+    if (at != std::string::npos) filled.replace(at, 2, value);
+    return filled;
+}
+
+SetupInfo ReadSetupInfo(const std::string& exe) {
+    SetupInfo info;
+    info.file = exe.substr(0, exe.size() - 3) + "ini";
+    info.title = Profile(info.file, "TITLE_NAME");
+    info.printer = Profile(info.file, "PRINTER_NAME");
+    info.installFolder = Profile(info.file, "INSTALL_FOLDER");
+    info.programFile = Profile(info.file, "TB_FILE");
+    return info;
+}
+
+std::string WindowsFolder() {
+    char path[MAX_PATH] = "";
+    GetWindowsDirectoryA(path, sizeof path);
+    return path;
+}
+
+std::string SystemFolder() {
+    char path[MAX_PATH] = "";
+    GetSystemDirectoryA(path, sizeof path);
+    return path;
+}
+
+std::string DefaultInstallPath(const SetupInfo& info) {
+    return WindowsFolder().substr(0, 1) + ":\\Program Files\\" + info.installFolder;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool UninstallKeyExists(const SetupInfo& info) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyPath(info).c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::string UninstallValue(const SetupInfo& info, const char* name) {
+    return RegistryText(HKEY_LOCAL_MACHINE, KeyPath(info).c_str(), name);
+}
+
+std::string ShortcutGroup(const SetupInfo& info) {
+    const char folders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    std::string programs = RegistryText(HKEY_LOCAL_MACHINE, folders, "Common Programs");
+    if (programs.empty())
+        programs = RegistryText(HKEY_USERS, (std::string(".DEFAULT\\") + folders).c_str(),
+                                "Programs");
+    return programs.empty() ? "" : programs + "\\" + info.title;
+}
+
+std::string TempFolder() {
+    char path[MAX_PATH] = "";
+    GetTempPathA(sizeof path, path);
+    std::string folder(path);
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    return folder;
+}
+
+Run::~Run() {
+    if (!process) return;
+    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 1);
+    CloseHandle(process);
+}
+
+bool Run::Start(const std::string& commandLine) {
+    if (process) return false;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return false;
+    CloseHandle(info.hThread);
+    process = info.hProcess;
+    processId = info.dwProcessId;
+    return true;
+}
+
+bool Run::Attach(HWND window) {
+    if (process || !window || !GetWindowThreadProcessId(window, &processId)) return false;
+    process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE,
+                          processId);
+    return process != nullptr;
+}
+
+bool Run::WaitForExit(DWORD timeoutMs) {
+    return process && WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
+}
+
+HWND Run::WaitForWindow(const char* caption, HWND except, DWORD timeoutMs) {
+    return e2e::WaitFor(timeoutMs, [=]() -> HWND {
+        for (HWND window : e2e::VisibleWindows(processId, "#32770", caption))
+            if (window != except) return window;
+        return nullptr;
+    });
+}
+
+bool Answer(e2e::Checks& checks, Run& run, const std::string& caption, const std::string& text,
+            int button, bool icon, HWND except) {
+    e2e::WindowWanted wanted;
+    wanted.processId = run.Id();
+    wanted.className = "#32770";
+    wanted.title = caption.c_str();
+    wanted.text = true; // filled in
+    wanted.except = except;
+    HWND box = e2e::WaitForWindow(wanted);
+    std::string what = "message box \"" + text + "\"";
+    if (!checks.That(box != nullptr, (what + " appears, captioned \"" + caption + "\"").c_str()))
+        return false;
+    checks.Equal((what + ": text").c_str(), text, e2e::MessageBoxText(box));
+    checks.Equal((what + ": shows an icon").c_str(), icon, e2e::MessageBoxHasIcon(box));
+    checks.That(e2e::ClickDialogButton(box, button), (what + ": button pressed").c_str());
+    checks.That(e2e::WaitFor(e2e::kDefaultWait, [=] { return !IsWindow(box); }),
+                (what + ": box closes").c_str());
+    return true;
+}
+
+HWND WaitForFolderDialog(e2e::Checks& checks, Run& run, const SetupInfo& info) {
+    HWND dialog = run.WaitForWindow(info.title.c_str());
+    if (!checks.That(dialog != nullptr, "folder dialog appears, captioned with the title"))
+        return nullptr;
+    checks.Equal("heading", Fill(kHeading, info.title),
+                 e2e::WindowText(GetDlgItem(dialog, kIdHeading)));
+    checks.Equal("install path", DefaultInstallPath(info), PathText(dialog));
+    checks.Equal("OK button", kOkText, e2e::WindowText(GetDlgItem(dialog, kIdOk)));
+    checks.Equal("Cancel button", kCancelText, e2e::WindowText(GetDlgItem(dialog, kIdCancel)));
+    checks.Equal("browse button", kBrowseText, e2e::WindowText(GetDlgItem(dialog, kIdBrowse)));
+    checks.That((GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+                "folder dialog is topmost");
+    return dialog;
+}
+
+bool ClickOkWith(HWND dialog, const std::string& path) {
+    HWND edit = GetDlgItem(dialog, kIdPathEdit);
+    return Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str())) == TRUE &&
+           PathText(dialog) == path && e2e::ClickDialogButton(dialog, kIdOk);
+}
+
+bool ControlsEnabled(HWND dialog) {
+    return e2e::WaitFor(e2e::kDefaultWait, [=] {
+        for (int id : {kIdOk, kIdCancel, kIdBrowse, kIdPathEdit})
+            if (!IsWindowEnabled(GetDlgItem(dialog, id))) return false;
+        return true;
+    });
+}
+
+std::string PathText(HWND dialog) {
+    return e2e::WindowText(GetDlgItem(dialog, kIdPathEdit));
+}
+
+namespace {
+
+// Reads the progress window once into `progress`: a new position is a new step; texts of
+// the current position are read again until it moves on (the worker sets the position
+// first, then the percentage and the status). A read during which the position moved
+// is dropped: its texts may belong to either step.
+void ReadProgress(HWND window, Progress& progress) {
+    HWND bar = GetDlgItem(window, kIdBar);
+    LRESULT position = Send(bar, PBM_GETPOS);
+    LRESULT range = Send(bar, PBM_GETRANGE, FALSE, 0);
+    std::string percent = e2e::WindowText(GetDlgItem(window, kIdPercent));
+    std::string status = e2e::WindowText(GetDlgItem(window, kIdStatus));
+    if (position < 0 || range < 0 || Send(bar, PBM_GETPOS) != position) return;
+    progress.range = static_cast<int>(range);
+    if (position == 0) {
+        progress.startPercent = percent;
+        progress.startStatus = status;
+        return;
+    }
+    if (progress.steps.empty() || progress.steps.back().position != position)
+        progress.steps.push_back({static_cast<int>(position), percent, status, GetTickCount()});
+    else if (!percent.empty() && !status.empty()) // not read from a window going away
+        progress.steps.back().percent = percent, progress.steps.back().status = status;
+}
+
+} // namespace
+
+Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND folderDialog,
+                        const std::string& finalText, const std::vector<std::string>& allowed) {
+    Progress progress;
+    HWND window = nullptr;
+    bool closeRequested = false;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < kProgressWaitMs) {
+        if (!window) {
+            std::vector<HWND> found = e2e::VisibleWindows(run.Id(), "#32770", caption);
+            if (!found.empty()) window = found[0], progress.seen = true;
+        }
+        if (window && IsWindow(window)) {
+            ReadProgress(window, progress);
+            if (!closeRequested && !progress.steps.empty()) {
+                // Escape and the close box while the worker runs.
+                PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+                closeRequested = true;
+            }
+        } else if (window && !progress.closedAt) {
+            progress.closedAt = GetTickCount();
+        }
+        for (HWND box : e2e::VisibleWindows(run.Id(), "#32770")) {
+            if (box == window || box == folderDialog) continue;
+            if (!window && e2e::WindowText(box) == caption) break; // shown just now
+            std::string text = e2e::MessageBoxText(box);
+            if (!finalText.empty() && text.compare(0, finalText.size(), finalText) == 0)
+                return progress;
+            if (std::find(allowed.begin(), allowed.end(), text) == allowed.end())
+                checks.Equal("message box during the run", "(none)",
+                             "\"" + e2e::WindowText(box) + "\": " + text);
+            progress.otherBoxes.push_back(text);
+            e2e::ClickDialogButton(box, IDOK);
+            e2e::WaitFor(e2e::kDefaultWait, [=] { return !IsWindow(box); });
+        }
+        if (run.WaitForExit(0)) {
+            if (finalText.empty()) return progress;
+            break;
+        }
+        Sleep(kProgressPollMs);
+    }
+    checks.That(false, finalText.empty() ? "the run ends"
+                                         : ("message box \"" + finalText + "\" ends the run").c_str());
+    return progress;
+}
+
+void CheckSteps(e2e::Checks& checks, const Progress& progress,
+                const std::vector<std::string>& expected, std::vector<std::string> anyOf) {
+    if (!checks.That(progress.seen, "progress window appears")) return;
+    const int count = static_cast<int>(expected.size());
+    checks.Equal("progress range", count, progress.range);
+    checks.Equal("progress steps", count, static_cast<DWORD>(progress.steps.size()));
+    for (size_t i = 0; i < progress.steps.size() && i < expected.size(); ++i) {
+        const Step& step = progress.steps[i];
+        std::string what = "step " + std::to_string(i + 1);
+        checks.Equal((what + ": position").c_str(), static_cast<DWORD>(i + 1), step.position);
+        checks.Equal((what + ": percentage").c_str(), Percent(step.position, count),
+                     step.percent);
+        if (!expected[i].empty()) {
+            checks.Equal((what + ": status").c_str(), expected[i], step.status);
+            continue;
+        }
+        auto match = std::find(anyOf.begin(), anyOf.end(), step.status);
+        if (checks.That(match != anyOf.end(), (what + ": a file step, \"" + step.status +
+                                               "\"").c_str()))
+            anyOf.erase(match);
+    }
+    if (!progress.steps.empty())
+        checks.Equal("last percentage", "100％", progress.steps.back().percent);
+    for (const Step& step : progress.steps)
+        std::printf("  step %d at %lu ms: %s %s\n", step.position,
+                    step.shownAt - progress.steps[0].shownAt, e2e::Readable(step.percent).c_str(),
+                    e2e::Readable(step.status).c_str());
+    // A step seen late (the driver waiting for the processor) seems shorter and the one
+    // before it longer; a missing pause shows as a few milliseconds.
+    const DWORD kShownAtLeast = 250;
+    DWORD total = 0;
+    for (size_t i = 1; i < progress.steps.size(); ++i) {
+        DWORD shown = progress.steps[i].shownAt - progress.steps[i - 1].shownAt;
+        total += shown;
+        checks.That(shown >= kShownAtLeast, ("step " + std::to_string(i) +
+                                             " shows for 500 ms (" + std::to_string(shown) +
+                                             " ms)").c_str());
+    }
+    if (progress.steps.size() > 1)
+        checks.That(total >= 480 * (progress.steps.size() - 1), "steps show for 500 ms each");
+    if (!progress.steps.empty() && progress.closedAt)
+        checks.That(progress.closedAt - progress.steps.back().shownAt >= kShownAtLeast,
+                    "last step shows for 500 ms");
+}
+
+Link ReadLink(const std::string& path) {
+    Link link;
+    CoInitialize(nullptr);
+    IShellLinkA* shellLink = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IShellLinkA, reinterpret_cast<void**>(&shellLink)))) {
+        IPersistFile* file = nullptr;
+        wchar_t wide[MAX_PATH * 2] = L"";
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH * 2);
+        if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile,
+                                                reinterpret_cast<void**>(&file))) &&
+            SUCCEEDED(file->Load(wide, STGM_READ))) {
+            char text[1024] = "";
+            link.loaded = true;
+            if (SUCCEEDED(shellLink->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH)))
+                link.target = text;
+            text[0] = '\0';
+            if (SUCCEEDED(shellLink->GetDescription(text, sizeof text))) link.description = text;
+            text[0] = '\0';
+            if (SUCCEEDED(shellLink->GetWorkingDirectory(text, MAX_PATH)))
+                link.workingFolder = text;
+        }
+        if (file) file->Release();
+        shellLink->Release();
+    }
+    CoUninitialize();
+    return link;
+}
+
+} // namespace setup

@@ -1,0 +1,108 @@
+# shellcheck shell=bash
+# Shared by the TBSetup scenario scripts. Sourced, not run.
+#
+# Each script works in a WORK-DIR of its own: a fresh prefix (WORK-DIR/prefix) and a
+# scratch copy of the distribution disk (WORK-DIR/disk), so tests never see each other's
+# installations. The driver starts the installer; the scripts check from the host what
+# the system then holds.
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
+
+tbs_fixtures=$(cd "$(dirname "${BASH_SOURCE[0]}")/../fixtures/setup" && pwd)
+tbs_key='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\TBK42'
+
+tbs_fail() {
+  echo "FAILED: $*" >&2
+  tbs_failures=$((${tbs_failures:-0} + 1))
+}
+# Ends the script with the count of failed host checks.
+tbs_result() {
+  [ "${tbs_failures:-0}" -eq 0 ] || { echo "${tbs_failures} host check(s) failed" >&2; exit 1; }
+  echo "all host checks passed"
+}
+
+# tbs_setup MODE WORK-DIR DIST-DIR: fresh prefix and disk copy; sets prefix, disk, exe
+# (the copy's TBSetup.exe as a Windows path) and installed (the Unix path of the default
+# install folder C:\Program Files\TBK42).
+tbs_setup() {
+  local mode=$1 dist=$3
+  work=$2
+  prefix=$work/prefix disk=$work/disk
+  rm -rf "$work"
+  mkdir -p "$work"
+  trap 'tb_wine_stop "$prefix"' EXIT
+  "$TB_TOOLS/make-prefix" "$prefix" "$mode"
+  cp -r "$dist" "$disk"
+  exe=$(tb_winpath "$disk/TBSetup.exe")
+  installed="$prefix/drive_c/Program Files/TBK42"
+}
+
+# Runs one driver scenario: tbs_drive DRIVER-EXE SCENARIO ARGS...; a failed scenario
+# counts as one failure.
+tbs_drive() {
+  local driver=$1 scenario=$2
+  shift 2
+  echo "-- $scenario $(printf '%q ' "${@:2}")"
+  "$TB_TOOLS/wine-run" -t 50 "$prefix" "$driver" "$scenario" "$@" || tbs_fail "scenario $scenario"
+}
+
+# Writes the setup information of the disk copy from UTF-8 text on stdin (CP932, CRLF).
+tbs_write_ini() {
+  sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"${1:-$disk/TBSetup.ini}"
+}
+
+# The values of the uninstall key as the system holds them, one line each as .reg text
+# (UTF-8); nothing when the key is missing. Wine's registry keeps the values of a key
+# sorted by name, so the order in which they were written cannot be seen here.
+tbs_key_values() {
+  local out=$prefix/drive_c/tb-key.reg
+  rm -f "$out"
+  tb_wine "$prefix" timeout 30 wine reg export "$tbs_key" 'C:\tb-key.reg' /y >/dev/null 2>&1 ||
+    return 0
+  iconv -f UTF-16 -t UTF-8 "$out" | tr -d '\r' | grep '^"' || true
+  rm -f "$out"
+}
+
+# Files and folders below DIR, relative, sorted; empty when DIR is missing.
+tbs_tree() {
+  [ -d "$1" ] || return 0
+  (cd "$1" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort)
+}
+
+# The install record of DIR as a sorted list of /-separated paths.
+tbs_record() {
+  iconv -f CP932 -t UTF-8 "$1/TBSETUP.LST" | tr -d '\r' | tr '\\' '/' | LC_ALL=C sort
+}
+
+# tbs_expect WHAT EXPECTED ACTUAL: a failure with both texts when they differ.
+tbs_expect() {
+  [ "$2" = "$3" ] && return 0
+  tbs_fail "$1"
+  diff <(printf '%s\n' "$2") <(printf '%s\n' "$3") | sed 's/^/    /' >&2 || true
+}
+
+# The installed folder after an installation from the disk copy: files and folders as
+# listed (every other name is a failure), the record naming exactly them, the program
+# expanded byte for byte, the copies of the installer and its setup information.
+# tbs_check_installed ORIGINAL-TBK42 PROGRAM-PATH(relative) LISTING...
+tbs_check_installed() {
+  local original=$1 program=$2
+  shift 2
+  local listing
+  listing=$(printf '%s\n' "$@" | LC_ALL=C sort)
+  tbs_expect "installed files" "$listing" "$(tbs_tree "$installed")"
+  tbs_expect "install record" "$listing" "$(tbs_record "$installed")"
+  if grep -qv $'\r$' "$installed/TBSETUP.LST"; then tbs_fail "TBSETUP.LST: lines without CRLF"; fi
+  cmp "$original" "$installed/$program" || tbs_fail "$program is not the original program"
+  cmp "$disk/TBSetup.exe" "$installed/TBSetup.exe" || tbs_fail "TBSetup.exe differs"
+  cmp "$disk/TBSetup.ini" "$installed/TBSetup.ini" || tbs_fail "TBSetup.ini differs"
+}
+
+# The four values (text, REG_SZ) of the uninstall key for the install folder
+# C:\Program Files\TBK42, in the registry's order.
+tbs_check_key() {
+  local title=$1 folder='C:\\Program Files\\TBK42'
+  tbs_expect "uninstall key values" "\"DisplayIcon\"=\"$folder\\\\Tbsetup.exe\"
+\"DisplayName\"=\"$title\"
+\"InstallPath\"=\"$folder\"
+\"UninstallString\"=\"$folder\\\\Tbsetup.exe /M\"" "$(tbs_key_values)"
+}

@@ -1,0 +1,39 @@
+#include "installer/InstallRecord.h"
+
+#include <gtest/gtest.h>
+
+using Entries = std::vector<std::string>;
+
+TEST(InstallerRecord, RoundTripsRelativePathsAsCrlfLines) {
+    Entries entries = {"TBSETUP.EXE", "表", "表\\TBK42.CHM", "TBSETUP.LST"};
+    std::string text = installer::FormatRecord(entries);
+    EXPECT_EQ("TBSETUP.EXE\r\n表\r\n表\\TBK42.CHM\r\nTBSETUP.LST\r\n", text);
+    Entries read;
+    ASSERT_TRUE(installer::ParseRecord(text, read));
+    EXPECT_EQ(entries, read);
+}
+
+TEST(InstallerRecord, AnyLineOutsideTheFolderSpoilsTheWholeRecord) {
+    for (const char* bad : {"..\\x", "a\\..\\..\\x", "..", ".", "a\\.\\b", "\\WINDOWS\\x",
+                            "C:\\x", "C:x", "\\\\srv\\share\\x", "a/../b", "a\\\\b", "", "*.*",
+                            "...", ". .", "x.. ", "a\\b.", "a\tb", "\\", "a\\"}) {
+        std::string text = std::string("TBSETUP.EXE\r\n") + bad + "\r\nTBSETUP.LST\r\n";
+        Entries read = {"stale"};
+        EXPECT_FALSE(installer::ParseRecord(text, read)) << bad;
+        EXPECT_TRUE(read.empty()) << bad;
+    }
+    Entries read;
+    EXPECT_FALSE(installer::ParseRecord("TBSETUP.EXE\nTBK42.EXE\r\n", read)); // bare LF
+    EXPECT_FALSE(installer::ParseRecord(std::string(300, 'a') + "\r\n", read));
+    EXPECT_TRUE(installer::ParseRecord("", read));
+    EXPECT_TRUE(read.empty());
+    // A trail byte 0x5C is no separator: "ソ" alone is a plain name.
+    EXPECT_TRUE(installer::ParseRecord("ソ\r\nソ\\表\r\n", read));
+    EXPECT_EQ((Entries{"ソ", "ソ\\表"}), read);
+}
+
+TEST(InstallerRecord, RemovalGoesDeepestFirstAndOncePerPath) {
+    Entries entries = {"A", "A\\B", "A\\B\\x.txt", "TBSETUP.LST", "C", "a\\b", "ソ\\表"};
+    EXPECT_EQ((Entries{"A\\B\\x.txt", "A\\B", "ソ\\表", "A", "TBSETUP.LST", "C"}),
+              installer::RemovalOrder(entries));
+}
