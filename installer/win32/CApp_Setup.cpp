@@ -74,7 +74,7 @@ int CApp_Setup::Run() {
     HANDLE marker = nullptr;
     if (OtherCopyRuns(name, marker)) return 0;
     if (!marker) marker = CreateMutexA(nullptr, TRUE, name.c_str());
-    if (framework::IsNtFamily() && !HasAdministratorRights()) {
+    if (framework::RunningWindows().IsNt() && !HasAdministratorRights()) {
         ShowMessage(nullptr, texts::kNoRights, texts::kInstallerCaption, MB_OK | MB_ICONERROR);
     } else {
         CDlg_Folder dialog;

@@ -162,7 +162,7 @@ void RunHandOff(HWND owner, const installer::SetupRecord& record) {
                     texts::kStarterErrorCaption, MB_OK);
     }
     CopyReplacing(installer::SetupInfoPathOf(installed), installer::SetupInfoPathOf(temporary));
-    if (framework::IsNtFamily()) {
+    if (framework::RunningWindows().IsNt()) {
         MoveFileExA(temporary.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
     } else {
         std::string wininit = installer::JoinPath(WindowsFolder(), "wininit.ini");

@@ -31,10 +31,8 @@ private:
 };
 
 installer::WindowsVersion SystemVersion() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    GetVersionExA(&version);
-    return {version.dwMajorVersion, version.dwMinorVersion};
+    const framework::WindowsVersion version = framework::RunningWindows();
+    return {version.major, version.minor};
 }
 
 template <class Query> std::string FolderFrom(Query query) {
