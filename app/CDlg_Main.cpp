@@ -7,6 +7,7 @@
 #include "resources/ArtIds.h"
 #include "resources/Tbk42Ids.h"
 #include "settings/FactoryBlock.h"
+#include "settings/SettingTexts.h"
 #include "text/Cp932.h"
 #include "text/Path.h"
 
@@ -65,17 +66,17 @@ HINSTANCE Module() {
 } // namespace
 
 const CDlg_Main::PageEntry CDlg_Main::kPages[kPageCount] = {
-    {"機能選択", kSelectImage, ID_PAGE_SELECT,
+    {settings::kPageTitles[0], kSelectImage, ID_PAGE_SELECT,
      [](CDlg_Main& window) -> CPage& { return window.pageSelect; }},
-    {"パラメータ設定", kParamImage, ID_PAGE_PARAM,
+    {settings::kPageTitles[1], kParamImage, ID_PAGE_PARAM,
      [](CDlg_Main& window) -> CPage& { return window.pageParam; }},
-    {"ＭＳＷ１", kSwitchImage, ID_PAGE_MSW1,
+    {settings::kPageTitles[2], kSwitchImage, ID_PAGE_MSW1,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw1; }},
-    {"ＭＳＷ２", kSwitchImage, ID_PAGE_MSW2,
+    {settings::kPageTitles[3], kSwitchImage, ID_PAGE_MSW2,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw2; }},
-    {"ＭＳＷ３", kSwitchImage, ID_PAGE_MSW3,
+    {settings::kPageTitles[4], kSwitchImage, ID_PAGE_MSW3,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw3; }},
-    {"ＭＳＷ４", kSwitchImage, ID_PAGE_MSW4,
+    {settings::kPageTitles[5], kSwitchImage, ID_PAGE_MSW4,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw4; }},
 };
 

@@ -9,7 +9,9 @@ add_link_options(${TB_SANITIZE})
 find_package(GTest REQUIRED)
 
 include(cmake/Core.cmake)
+add_subdirectory(cli)
 add_subdirectory(tests/unit)
+target_link_libraries(unit_tests PRIVATE k42_cli)
 
 # The cross trees whose programs the Wine tests run (x86_64 builds under 64-bit Wine
 # where the machine cannot run 32-bit code), and the tree of the shipped i686 programs.

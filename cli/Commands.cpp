@@ -1,0 +1,114 @@
+#include "cli/Commands.h"
+
+#include "app/Texts.h"
+#include "cli/Format.h"
+#include "cli/Messages.h"
+#include "cli/Report.h"
+#include "cli/TextForm.h"
+#include "settings/FactoryBlock.h"
+#include "settings/SettingsFile.h"
+
+namespace cli {
+namespace {
+
+using settings::SettingsBlock;
+
+// A settings file, or the factory settings for the word "factory".
+bool LoadBlock(System& system, const std::string& name, SettingsBlock& block) {
+    if (name == kFactoryWord) {
+        block = settings::FactoryBlock;
+        return true;
+    }
+    std::vector<unsigned char> data;
+    if (!system.ReadFile(name, settings::kFileSize, data)) {
+        system.Err(Format(kCannotRead, name.c_str()) + "\n");
+        return false;
+    }
+    if (!settings::DecodeSettingsFile(data.data(), data.size(), block)) {
+        system.Err(Format(kAbout, name.c_str(), kNotSettingsFile) + "\n");
+        return false;
+    }
+    return true;
+}
+
+int Show(System& system, const std::string& name) {
+    SettingsBlock block;
+    if (!LoadBlock(system, name, block)) return kExitError;
+    system.Out(ShowBlock(block));
+    return kExitOk;
+}
+
+int Diff(System& system, const std::string& nameA, const std::string& nameB) {
+    SettingsBlock a, b;
+    if (!LoadBlock(system, nameA, a) || !LoadBlock(system, nameB, b)) return kExitError;
+    std::string lines = DiffBlocks(a, b);
+    system.Out(lines);
+    return lines.empty() ? kExitOk : kExitDifferent;
+}
+
+int Export(System& system, const std::string& name) {
+    SettingsBlock block;
+    if (!LoadBlock(system, name, block)) return kExitError;
+    system.Out(ExportText(block));
+    return kExitOk;
+}
+
+// Checks the whole text before the settings file is touched.
+int Import(System& system, const std::string& textName, const std::string& fileName) {
+    std::vector<unsigned char> data;
+    if (!system.ReadFile(textName, kMaxInputSize, data)) {
+        system.Err(Format(kCannotRead, textName.c_str()) + "\n");
+        return kExitError;
+    }
+    if (data.size() > kMaxInputSize) {
+        system.Err(Format(kFileTooLong, textName.c_str()) + "\n");
+        return kExitError;
+    }
+    SettingsBlock block;
+    std::string error;
+    if (!ImportText(std::string(data.begin(), data.end()), textName, block, error)) {
+        system.Err(error + "\n");
+        return kExitError;
+    }
+    auto file = settings::EncodeSettingsFile(block);
+    if (!system.WriteFile(fileName, std::vector<unsigned char>(file.begin(), file.end()))) {
+        system.Err(Format(kAbout, fileName.c_str(), kFileWriteFailed) + "\n");
+        return kExitError;
+    }
+    return kExitOk;
+}
+
+// One line per printer; the exit code says whether every printer took the job.
+int Send(System& system, const std::string& name, const std::vector<std::string>& printers) {
+    if (printers.empty()) {
+        system.Err(std::string(kNoPrinterGiven) + "\n");
+        return kExitError;
+    }
+    SettingsBlock block;
+    if (!LoadBlock(system, name, block)) return kExitError;
+    int result = kExitOk;
+    for (const std::string& printer : printers) {
+        std::string why;
+        bool sent = system.Send(printer, block.bytes.data(), block.bytes.size(), why);
+        system.Out(Format(kAbout, printer.c_str(), sent ? kSent : why.c_str()) + "\n");
+        if (!sent) result = kExitDifferent;
+    }
+    return result;
+}
+
+} // namespace
+
+int RunCommand(const std::vector<std::string>& args, System& system) {
+    std::size_t count = args.size();
+    const std::string command = count > 0 ? args[0] : "";
+    if (command == "show" && count == 2) return Show(system, args[1]);
+    if (command == "diff" && count == 3) return Diff(system, args[1], args[2]);
+    if (command == "export" && count == 2) return Export(system, args[1]);
+    if (command == "import" && count == 3) return Import(system, args[1], args[2]);
+    if (command == "send" && count >= 2)
+        return Send(system, args[1], std::vector<std::string>(args.begin() + 2, args.end()));
+    system.Err(kUsage);
+    return kExitError;
+}
+
+} // namespace cli
