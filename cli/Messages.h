@@ -44,6 +44,7 @@ inline constexpr char kBadRaw[] = "%s: %d 行目: %s のコード「%s」は使�
 inline constexpr char kMissing[] = "%s: %s がありません。";
 
 inline constexpr char kNoPrinter[] = "プリンタが見つかりません。";
+inline constexpr char kNoScheduler[] = "印刷スケジューラ (%s) に接続できません。";
 inline constexpr char kJobRefused[] = "印刷ジョブが受け付けられませんでした。";
 inline constexpr char kNoPrinterGiven[] = "送信先のプリンタを指定してください。";
 

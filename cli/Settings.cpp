@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdio>
+#include <map>
 
 namespace cli {
 namespace {
@@ -634,9 +635,14 @@ const std::vector<std::unique_ptr<Setting>>& Settings() {
 }
 
 const Setting* FindSetting(const std::string& section, const std::string& key) {
-    for (const auto& setting : Settings())
-        if (setting->section == section && setting->key == key) return setting.get();
-    return nullptr;
+    static const std::map<std::string, const Setting*> byName = [] {
+        std::map<std::string, const Setting*> index;
+        for (const auto& setting : Settings())
+            index[setting->Name()] = setting.get();
+        return index;
+    }();
+    auto found = byName.find(section + "." + key);
+    return found == byName.end() ? nullptr : found->second;
 }
 
 std::string PlainLabel(const std::string& text) {

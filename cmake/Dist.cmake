@@ -6,6 +6,7 @@
 #   dist/TBK42/TBK42.EX_      the settings program (stripped), LZ-compressed (SZDD)
 #   dist/TBK42/TBK42.HLP      Windows Help file (Windows 95, NT 4.0)
 #   dist/TBK42/TBK42.CHM      HTML Help file (every other Windows)
+#   dist/TBK42/K42.EXE        the command line (stripped), as it is installed
 #
 # dist-parts/TBK42.EXE keeps the stripped program as it goes into TBK42.EX_, so tests can
 # compare an installed copy with it byte for byte. The rules are set up at the end of the
@@ -25,13 +26,14 @@ function(tb_dist)
   set(disk ${TB_DIST_DIR}/TBK42)
   set(program ${TB_DIST_PARTS}/TBK42.EXE)
   set(outputs ${TB_DIST_DIR}/TBSetup.exe ${TB_DIST_DIR}/TBSetup.ini ${disk}/TBK42.EX_
-              ${disk}/TBK42.HLP ${disk}/TBK42.CHM ${program})
+              ${disk}/TBK42.HLP ${disk}/TBK42.CHM ${disk}/K42.EXE ${program})
   add_custom_command(
     OUTPUT ${outputs}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${TB_DIST_DIR} ${TB_DIST_PARTS}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${disk} ${TB_DIST_PARTS}
     COMMAND ${CMAKE_STRIP} -o ${TB_DIST_DIR}/TBSetup.exe $<TARGET_FILE:TBSetup>
     COMMAND ${CMAKE_STRIP} -o ${program} $<TARGET_FILE:TBK42>
+    COMMAND ${CMAKE_STRIP} -o ${disk}/K42.EXE $<TARGET_FILE:k42>
     # mscompress appends "_" and leaves the header's "last character" empty; a real disk
     # has TBK42.EX_ with that byte (offset 9) holding the E that the underscore replaced,
     # from which the expander gives the file its name back.
@@ -41,7 +43,7 @@ function(tb_dist)
     COMMAND sh -c "sed 's/$/\\r/' '${TB_DIST_SOURCE}/TBSetup.ini' | ${TB_ICONV} -f UTF-8 -t CP932 >'${TB_DIST_DIR}/TBSetup.ini'"
     COMMAND ${CMAKE_COMMAND} -E copy ${TB_HELP_HLP} ${disk}/TBK42.HLP
     COMMAND ${CMAKE_COMMAND} -E copy ${TB_HELP_CHM} ${disk}/TBK42.CHM
-    DEPENDS TBSetup TBK42 help_files ${TB_DIST_SOURCE}/TBSetup.ini ${TB_HELP_HLP} ${TB_HELP_CHM}
+    DEPENDS TBSetup TBK42 k42 help_files ${TB_DIST_SOURCE}/TBSetup.ini ${TB_HELP_HLP} ${TB_HELP_CHM}
     COMMENT "Assembling the distribution disk in dist/"
     VERBATIM)
   add_custom_target(dist ALL DEPENDS ${outputs})

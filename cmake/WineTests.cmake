@@ -109,6 +109,10 @@ tb_wine_test(e2e_tbk42_files LABEL e2e
 # the help files of the shipped tree read with chmls.
 tb_wine_test(e2e_tbk42_help LABEL e2e TIMEOUT 300
              COMMAND ${TB_E2E_SCRIPTS}/tbk42-help ${TB_E2E_WORK}/help ${TB_TBK42_DRIVER} ${TB_TBK42})
+# K42.EXE, the command line: send to two printers of prefixes of its own (Windows XP and
+# 98) and the Japanese labels of show in CP932.
+tb_wine_test(e2e_k42_wine LABEL e2e TIMEOUT 400
+             COMMAND ${TB_E2E_SCRIPTS}/k42-wine ${TB_E2E_WORK}/k42 ${TB_WIN_BUILD_DIR}/cli/win32/k42.exe)
 add_test(NAME help_files COMMAND ${TB_E2E_SCRIPTS}/help-files ${TB_SHIP_BUILD_DIR}/app)
 set_tests_properties(help_files PROPERTIES LABELS e2e)
 

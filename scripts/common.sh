@@ -12,7 +12,8 @@ TB_PACKAGES=(cmake g++ make libgtest-dev googletest
   wine wine32:i386 wine64 xvfb xauth x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick mscompress fp-utils locales
-  fonts-wine)
+  fonts-wine
+  libcups2-dev cups-daemon)
 
 tb_missing_packages() {
   local p missing=()

@@ -1,5 +1,6 @@
 #include "cli/posix/CupsSystem.h"
 
+#include "cli/Format.h"
 #include "cli/Messages.h"
 #include "printer/RawJob.h"
 
@@ -33,6 +34,26 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
 std::string CupsReason() {
     if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) return kNoPrinter;
     return std::string(kJobRefused) + " (" + Recode(cupsLastErrorString(), "UTF-8", "CP932") + ")";
+}
+
+bool SchedulerAnswers() {
+    http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                5000, nullptr);
+    if (http) httpClose(http);
+    return http != nullptr;
+}
+
+// A job that could not be created: no scheduler, an unknown queue, or the scheduler's
+// own reason.
+std::string CreateFailure(const std::string& queue) {
+    std::string reason = CupsReason();
+    if (!SchedulerAnswers()) return Format(kNoScheduler, cupsServer());
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
+    if (dest) {
+        cupsFreeDests(1, dest);
+        return reason;
+    }
+    return cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND ? kNoPrinter : reason;
 }
 
 } // namespace
@@ -96,7 +117,7 @@ bool CupsSystem::Send(const std::string& printer, const unsigned char* data, std
     std::string queue = SystemName(printer);
     int job = cupsCreateJob(CUPS_HTTP_DEFAULT, queue.c_str(), printer::kJobName, 0, nullptr);
     if (job == 0) {
-        why = CupsReason();
+        why = CreateFailure(queue);
         return false;
     }
     bool sent = cupsStartDocument(CUPS_HTTP_DEFAULT, queue.c_str(), job, printer::kJobName,
