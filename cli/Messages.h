@@ -35,7 +35,8 @@ inline constexpr char kFileTooLong[] = "%s: ファイルが大きすぎます。
 // A file or printer name, then what happened to it.
 inline constexpr char kAbout[] = "%s: %s";
 
-inline constexpr char kLineSyntax[] = "%s: %d 行目: 「項目 = 値」または [セクション] の形ではありません。";
+inline constexpr char kLineSyntax[] =
+    "%s: %d 行目: 「項目 = 値」または [セクション] の形ではありません。";
 inline constexpr char kUnknownSetting[] = "%s: %d 行目: %s という項目はありません。";
 inline constexpr char kOutsideSection[] = "%s: %d 行目: 項目の前にセクションがありません。";
 inline constexpr char kTwice[] = "%s: %d 行目: %s が二度あります。";

@@ -11,8 +11,7 @@ namespace {
 // What the page shows, and the raw code when the page shows no code of its own for it.
 std::string Value(const Setting& setting, const settings::SettingsBlock& block) {
     std::string value = setting.Shown(block);
-    if (!setting.Word(block))
-        value += Format(kRawCodeFormat, setting.Raw(block).c_str());
+    if (!setting.Word(block)) value += Format(kRawCodeFormat, setting.Raw(block).c_str());
     return value;
 }
 

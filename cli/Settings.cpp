@@ -1,7 +1,7 @@
 #include "cli/Settings.h"
 
 #include "cli/Messages.h"
-#include "resources/PageTexts.h"
+#include "resources/PageLabels.h"
 #include "settings/FactoryBlock.h"
 #include "settings/FormatRecord.h"
 #include "settings/MswPageValues.h"
@@ -371,8 +371,8 @@ public:
 
     // A setting of whole bytes: section, key, page, label, field, then its own arguments.
     template <typename T, typename... Rest>
-    void Add(const std::string& section, const std::string& key, int page,
-             const std::string& label, Field f, Rest&&... rest) {
+    void Add(const std::string& section, const std::string& key, int page, const std::string& label,
+             Field f, Rest&&... rest) {
         settings.push_back(
             std::make_unique<T>(section, key, page, label, f, std::forward<Rest>(rest)...));
         for (std::size_t i = 0; i < f.width; ++i)
@@ -387,7 +387,8 @@ std::string Joined(const std::string& group, const std::string& label) {
 template <std::size_t N> std::vector<Choice> DigitChoices(const settings::TextList<N>& texts) {
     std::vector<Choice> choices;
     for (std::size_t i = 0; i < N; ++i)
-        choices.push_back({std::string(1, static_cast<char>('0' + i)), std::to_string(i), texts[i]});
+        choices.push_back(
+            {std::string(1, static_cast<char>('0' + i)), std::to_string(i), texts[i]});
     return choices;
 }
 
@@ -423,23 +424,34 @@ void AddSelectPage(Catalogue& c) {
     using namespace settings;
     const int page = 0;
     static constexpr int thickness[13] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    c.Add<ListSetting>("select", "paper_thickness", page, PlainLabel(TXT_SELECT_THICKNESS), field::paper_thickness, NumberChoices(kPaperThicknessList, thickness), kPaperThicknessList[0]);
-    c.Add<SignedSetting>("select", "print_pressure", page, PlainLabel(TXT_SELECT_PRESSURE), field::print_pressure, SignedChoices(kPrintPressureList, -6), "");
+    c.Add<ListSetting>("select", "paper_thickness", page, PlainLabel(TXT_SELECT_THICKNESS),
+                       field::paper_thickness, NumberChoices(kPaperThicknessList, thickness),
+                       kPaperThicknessList[0]);
+    c.Add<SignedSetting>("select", "print_pressure", page, PlainLabel(TXT_SELECT_PRESSURE),
+                         field::print_pressure, SignedChoices(kPrintPressureList, -6), "");
     std::vector<Choice> positions;
     for (std::size_t i = 0; i < kPrintPositionList.size(); ++i)
         positions.push_back({kPrintPositionCodes[i], kPrintPositionList[i],
                              std::string(kPrintPositionList[i]) + " " TXT_UNIT_MM});
-    c.Add<SignedSetting>("select", "print_position", page, PlainLabel(TXT_SELECT_POSITION), field::print_position, positions, "");
+    c.Add<SignedSetting>("select", "print_position", page, PlainLabel(TXT_SELECT_POSITION),
+                         field::print_position, positions, "");
     std::vector<Choice> reductions;
     for (std::size_t i = 0; i < kReductionList.size(); ++i) {
         std::string code(1, static_cast<char>(kReductionCodes[i]));
         reductions.push_back({code, code, kReductionList[i]});
     }
-    c.Add<ListSetting>("select", "reduction", page, PlainLabel(TXT_SELECT_REDUCTION), field::reduction, reductions, kReductionList[0]);
-    c.Add<ListSetting>("select", "quiet_print", page, PlainLabel(TXT_SELECT_QUIET), field::quiet_print, TwoTexts(TXT_SELECT_QUIET_OFF, TXT_SELECT_QUIET_ON), PlainLabel(TXT_SELECT_QUIET_OFF));
-    c.Add<ListSetting>("select", "typeface", page, PlainLabel(TXT_SELECT_TYPEFACE), field::typeface, TwoTexts(TXT_SELECT_MINCHO, TXT_SELECT_GOTHIC), PlainLabel(TXT_SELECT_MINCHO));
-    c.Add<ListSetting>("select", "copy_power", page, PlainLabel(TXT_SELECT_COPY_POWER), field::copy_power, DigitChoices(kCopyPowerList), kCopyPowerList[0]);
-    c.Add<ListSetting>("select", "current_format", page, PlainLabel(TXT_SELECT_FORMAT), field::current_format, DigitChoices(kFormatList), kFormatList[0]);
+    c.Add<ListSetting>("select", "reduction", page, PlainLabel(TXT_SELECT_REDUCTION),
+                       field::reduction, reductions, kReductionList[0]);
+    c.Add<ListSetting>("select", "quiet_print", page, PlainLabel(TXT_SELECT_QUIET),
+                       field::quiet_print, TwoTexts(TXT_SELECT_QUIET_OFF, TXT_SELECT_QUIET_ON),
+                       PlainLabel(TXT_SELECT_QUIET_OFF));
+    c.Add<ListSetting>("select", "typeface", page, PlainLabel(TXT_SELECT_TYPEFACE), field::typeface,
+                       TwoTexts(TXT_SELECT_MINCHO, TXT_SELECT_GOTHIC),
+                       PlainLabel(TXT_SELECT_MINCHO));
+    c.Add<ListSetting>("select", "copy_power", page, PlainLabel(TXT_SELECT_COPY_POWER),
+                       field::copy_power, DigitChoices(kCopyPowerList), kCopyPowerList[0]);
+    c.Add<ListSetting>("select", "current_format", page, PlainLabel(TXT_SELECT_FORMAT),
+                       field::current_format, DigitChoices(kFormatList), kFormatList[0]);
 }
 
 // The numbers of one format record; `fields` are relative to the record.
@@ -470,18 +482,19 @@ void AddFormats(Catalogue& c) {
                                long_record::right_margin, kRightMarginRange, TXT_UNIT_COLUMNS});
         }
         const std::pair<const char*, const char*> paths[] = {
-            {"load_pos_front_tractor", TXT_FORMAT_FRONT}, {"load_pos_rear_tractor", TXT_FORMAT_REAR},
-            {"load_pos_sheet_guide", TXT_FORMAT_GUIDE},   {"load_pos_sheet_feeder", TXT_FORMAT_FEEDER},
+            {"load_pos_front_tractor", TXT_FORMAT_FRONT},
+            {"load_pos_rear_tractor", TXT_FORMAT_REAR},
+            {"load_pos_sheet_guide", TXT_FORMAT_GUIDE},
+            {"load_pos_sheet_feeder", TXT_FORMAT_FEEDER},
             {"load_pos_postcard", TXT_FORMAT_POSTCARD}};
-        const Field shortPaths[] = {short_record::load_pos_front_tractor,
-                                    short_record::load_pos_rear_tractor,
-                                    short_record::load_pos_sheet_guide,
-                                    short_record::load_pos_sheet_feeder,
-                                    short_record::load_pos_postcard};
-        const Field longPaths[] = {long_record::load_pos_front_tractor,
-                                   long_record::load_pos_rear_tractor,
-                                   long_record::load_pos_sheet_guide,
-                                   long_record::load_pos_sheet_feeder, long_record::load_pos_postcard};
+        const Field shortPaths[] = {
+            short_record::load_pos_front_tractor, short_record::load_pos_rear_tractor,
+            short_record::load_pos_sheet_guide, short_record::load_pos_sheet_feeder,
+            short_record::load_pos_postcard};
+        const Field longPaths[] = {
+            long_record::load_pos_front_tractor, long_record::load_pos_rear_tractor,
+            long_record::load_pos_sheet_guide, long_record::load_pos_sheet_feeder,
+            long_record::load_pos_postcard};
         for (int p = 0; p < kLoadPathCount; ++p)
             numbers.push_back({paths[p].first, Joined(load, paths[p].second),
                                pick(shortPaths[p], longPaths[p]), kLoadPositionRange,
@@ -489,9 +502,10 @@ void AddFormats(Catalogue& c) {
         numbers.push_back({"cut_sheet_adjust", PlainLabel(TXT_FORMAT_CUT_ADJUST),
                            pick(short_record::cut_sheet_adjust, long_record::cut_sheet_adjust),
                            kCorrectionRange, TXT_UNIT_COLUMNS});
-        numbers.push_back({"front_tractor_adjust", PlainLabel(TXT_FORMAT_FRONT_ADJUST),
-                           pick(short_record::front_tractor_adjust, long_record::front_tractor_adjust),
-                           kCorrectionRange, TXT_UNIT_COLUMNS});
+        numbers.push_back(
+            {"front_tractor_adjust", PlainLabel(TXT_FORMAT_FRONT_ADJUST),
+             pick(short_record::front_tractor_adjust, long_record::front_tractor_adjust),
+             kCorrectionRange, TXT_UNIT_COLUMNS});
         std::string section = "format" + std::to_string(n);
         std::string prefix = std::string(kFormatList[n]) + " ";
         for (const RecordNumber& number : numbers) {
@@ -516,15 +530,25 @@ void AddParamPage(Catalogue& c) {
           Joined(TXT_PARAM_CENTRING, TXT_PARAM_CENTRING_FRONT), kCentringRange, TXT_UNIT_COLUMNS,
           kCentringDefault);
     range(field::centring_rear_tractor, "centring_rear_tractor",
-          Joined(TXT_PARAM_CENTRING, TXT_PARAM_CENTRING_REAR), kRearCentringRange,
-          TXT_UNIT_COLUMNS, kRearCentringDefault);
-    c.Add<ListSetting>("param", "kanji_table", page, PlainLabel(TXT_PARAM_KANJI), field::kanji_table, DigitChoices(kKanjiList), kKanjiList[0]);
-    c.Add<ListSetting>("param", "font1", page, Joined(TXT_PARAM_FONTS, TXT_PARAM_FONT1), field::font1, DigitChoices(kFontList), kFontList[0]);
-    c.Add<ListSetting>("param", "font2", page, Joined(TXT_PARAM_FONTS, TXT_PARAM_FONT2), field::font2, DigitChoices(kFontList), kFontList[0]);
+          Joined(TXT_PARAM_CENTRING, TXT_PARAM_CENTRING_REAR), kRearCentringRange, TXT_UNIT_COLUMNS,
+          kRearCentringDefault);
+    c.Add<ListSetting>("param", "kanji_table", page, PlainLabel(TXT_PARAM_KANJI),
+                       field::kanji_table, DigitChoices(kKanjiList), kKanjiList[0]);
+    c.Add<ListSetting>("param", "font1", page, Joined(TXT_PARAM_FONTS, TXT_PARAM_FONT1),
+                       field::font1, DigitChoices(kFontList), kFontList[0]);
+    c.Add<ListSetting>("param", "font2", page, Joined(TXT_PARAM_FONTS, TXT_PARAM_FONT2),
+                       field::font2, DigitChoices(kFontList), kFontList[0]);
     static constexpr int aga[8] = {0, 1, 2, 3, 4, 5, 6, 7};
-    c.Add<ListSetting>("param", "aga_retry_time", page, PlainLabel(TXT_PARAM_AGA), field::aga_retry_time, NumberChoices(kAgaList, aga), kAgaList[kAgaDefaultIndex]);
-    c.Add<ListSetting>("param", "auto_return_time", page, PlainLabel(TXT_PARAM_AUTO_RETURN), field::auto_return_time, NumberChoices(kAutoReturnList, kAutoReturnCodes.data()), kAutoReturnList[2]);
-    c.Add<ListSetting>("param", "postcard_mode", page, PlainLabel(TXT_PARAM_POSTCARD), field::postcard_mode, TwoTexts(TXT_PARAM_POSTCARD_OFF, TXT_PARAM_POSTCARD_ON), PlainLabel(TXT_PARAM_POSTCARD_OFF));
+    c.Add<ListSetting>("param", "aga_retry_time", page, PlainLabel(TXT_PARAM_AGA),
+                       field::aga_retry_time, NumberChoices(kAgaList, aga),
+                       kAgaList[kAgaDefaultIndex]);
+    c.Add<ListSetting>("param", "auto_return_time", page, PlainLabel(TXT_PARAM_AUTO_RETURN),
+                       field::auto_return_time,
+                       NumberChoices(kAutoReturnList, kAutoReturnCodes.data()), kAutoReturnList[2]);
+    c.Add<ListSetting>("param", "postcard_mode", page, PlainLabel(TXT_PARAM_POSTCARD),
+                       field::postcard_mode,
+                       TwoTexts(TXT_PARAM_POSTCARD_OFF, TXT_PARAM_POSTCARD_ON),
+                       PlainLabel(TXT_PARAM_POSTCARD_OFF));
     range(field::sheet_guide_feed_time_digit, "sheet_guide_feed_time",
           PlainLabel(TXT_PARAM_FEED_TIME), kFeedTimeRange, TXT_UNIT_SECONDS, kFeedTimeRange.min);
     const std::pair<Field, std::pair<const char*, const char*>> pitches[] = {
@@ -533,7 +557,9 @@ void AddParamPage(Catalogue& c) {
         {field::lf_pitch_front_tractor, {"lf_pitch_front_tractor", TXT_PARAM_LF_FRONT}},
         {field::lf_pitch_rear_tractor, {"lf_pitch_rear_tractor", TXT_PARAM_LF_REAR}}};
     for (const auto& pitch : pitches)
-        c.Add<SignedSetting>("param", pitch.second.first, page, Joined(TXT_PARAM_LF_PITCH, pitch.second.second), pitch.first, SignedChoices(kLfPitchList, -5), "");
+        c.Add<SignedSetting>("param", pitch.second.first, page,
+                             Joined(TXT_PARAM_LF_PITCH, pitch.second.second), pitch.first,
+                             SignedChoices(kLfPitchList, -5), "");
 }
 
 // The texts of one memory switch with a control: group caption, switch label and the
@@ -548,7 +574,9 @@ struct SwitchTexts {
 // Indexed [msw - 1][switch - 1]; null captions for switches without a control or under
 // the country list.
 const SwitchTexts kSwitchTexts[settings::kMswCount][settings::kSwitchCount] = {
-    {{}, {}, {},
+    {{},
+     {},
+     {},
      {},
      {TXT_MSW1_DC, TXT_MSW1_5, TXT_MSW1_DC_ENABLED, TXT_MSW1_DC_DISABLED},
      {TXT_MSW1_AUTO, TXT_MSW1_6, TXT_MSW1_AUTO_CRLF, TXT_MSW1_AUTO_CR},
@@ -605,8 +633,8 @@ void AddSwitch(Catalogue& c, int msw, int number) {
 void AddMswPages(Catalogue& c) {
     for (int msw = 1; msw <= settings::kMswCount; ++msw) {
         for (int number = 1; number <= settings::kSwitchCount; ++number) {
-            bool country = settings::kMswControls[msw - 1][number - 1].kind ==
-                           settings::SwitchKind::Country;
+            bool country =
+                settings::kMswControls[msw - 1][number - 1].kind == settings::SwitchKind::Country;
             if (country && number == 1) c.settings.push_back(std::make_unique<CountrySetting>());
             if (!country) AddSwitch(c, msw, number);
         }
@@ -650,7 +678,8 @@ std::string PlainLabel(const std::string& text) {
     for (std::size_t i = 0; i < text.size();) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         std::size_t length = cp932::IsLeadByte(c) && i + 1 < text.size() ? 2 : 1;
-        bool accelerator = text.compare(i, 2, "(&") == 0 && i + 3 < text.size() && text[i + 3] == ')';
+        bool accelerator =
+            text.compare(i, 2, "(&") == 0 && i + 3 < text.size() && text[i + 3] == ')';
         if (accelerator) {
             while (!plain.empty() && plain.back() == ' ')
                 plain.pop_back();

@@ -2,6 +2,7 @@
 
 #include "cli/Format.h"
 #include "cli/Messages.h"
+#include "cli/ReadFile.h"
 #include "printer/RawJob.h"
 
 #include <cups/cups.h>
@@ -74,14 +75,7 @@ std::string Recode(const std::string& text, const char* from, const char* to) {
 
 bool CupsSystem::ReadFile(const std::string& name, std::size_t limit,
                           std::vector<unsigned char>& data) {
-    std::FILE* file = std::fopen(SystemName(name).c_str(), "rb");
-    if (!file) return false;
-    data.resize(limit + 1);
-    std::size_t count = std::fread(data.data(), 1, data.size(), file);
-    bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    data.resize(count);
-    return !failed;
+    return ReadFileBounded(SystemName(name), limit, data);
 }
 
 // Written beside the file and renamed over it, so a failed write leaves the old one.
@@ -92,8 +86,8 @@ bool CupsSystem::WriteFile(const std::string& name, const std::vector<unsigned c
     if (fd < 0) return false;
     mode_t mask = umask(0);
     umask(mask);
-    bool written = fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, data.data(), data.size()) &&
-                   fsync(fd) == 0;
+    bool written =
+        fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, data.data(), data.size()) && fsync(fd) == 0;
     written = close(fd) == 0 && written;
     if (written && rename(temporary.c_str(), target.c_str()) == 0) return true;
     unlink(temporary.c_str());
