@@ -28,7 +28,7 @@ std::vector<unsigned char> Bytes(const std::string& text) {
 class ScriptedSystem : public cli::System {
 public:
     std::map<std::string, std::vector<unsigned char>> files;
-    std::set<std::string> printers;            // printers that take a job
+    std::set<std::string> printers; // printers that take a job
     std::map<std::string, std::vector<unsigned char>> jobs;
     std::string out, err;
     int writes = 0;
@@ -76,7 +76,8 @@ TEST(K42Commands, DiffExitCodeTellsEqualDifferentAndError) {
     EXPECT_EQ(kOk, system.Run({"diff", "a.dat", "factory"}));
     EXPECT_EQ("", system.out);
     EXPECT_EQ(kDifferent, system.Run({"diff", "factory", "b.dat"}));
-    EXPECT_EQ("パラメータ設定 フォント選択 フォント１ [param.font1]: 標準 -> ゴシック\n", system.out);
+    EXPECT_EQ("パラメータ設定 フォント選択 フォント１ [param.font1]: 標準 -> ゴシック\n",
+              system.out);
     EXPECT_EQ(kError, system.Run({"diff", "a.dat", "missing.dat"}));
     EXPECT_EQ("missing.dat: ファイルを読み込めません。\n", system.err);
 }
@@ -138,8 +139,9 @@ TEST(K42Commands, SendReportsEveryPrinterAndFailsWhenOneRefuses) {
 
     system.out.clear();
     EXPECT_EQ(kDifferent, system.Run({"send", "s.dat", "K42-A", "nowhere"}));
-    EXPECT_EQ("K42-A: プリンタに設定値を送信しました。\nnowhere: 印刷ジョブが受け付けられませんでした。\n",
-              system.out);
+    EXPECT_EQ(
+        "K42-A: プリンタに設定値を送信しました。\nnowhere: 印刷ジョブが受け付けられませんでした。\n",
+        system.out);
     EXPECT_EQ(kError, system.Run({"send", "s.dat"}));
 }
 

@@ -229,9 +229,9 @@ TEST(K42TextForm, BadValueMessageGivesItsLine) {
 
 TEST(K42TextForm, HandEditedTextIsAccepted) {
     std::string text = cli::ExportText(FactoryBlock);
-    text = WithValue(text, "select", "print_pressure", "3");        // no sign
-    text = WithValue(text, "param", "aga_retry_time", "07");        // leading zero
-    text = WithValue(text, "format0", "paper_length", "raw:3939");  // raw where a word would do
+    text = WithValue(text, "select", "print_pressure", "3");       // no sign
+    text = WithValue(text, "param", "aga_retry_time", "07");       // leading zero
+    text = WithValue(text, "format0", "paper_length", "raw:3939"); // raw where a word would do
     std::string crlf;
     for (char c : text)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
@@ -275,7 +275,8 @@ TEST(K42Show, CodesNoPageShowsCarryTheirRawCode) {
     std::string text = cli::ShowBlock(block);
     EXPECT_NE(std::string::npos, text.find("カット紙: 40 桁（コード 3939）\n")) << text;
     EXPECT_NE(std::string::npos, text.find("（MSW1-1/2/3）: 日本（コード 6）\n"));
-    EXPECT_NE(std::string::npos, text.find("ページにないバイト\n  ページにないバイト 26: （コード 41）\n"));
+    EXPECT_NE(std::string::npos,
+              text.find("ページにないバイト\n  ページにないバイト 26: （コード 41）\n"));
 }
 
 TEST(K42Diff, OneLinePerDifferingSettingWithBothValues) {
@@ -283,9 +284,10 @@ TEST(K42Diff, OneLinePerDifferingSettingWithBothValues) {
     SettingsBlock changed = FactoryBlock;
     Put(changed, kFont1, "2");
     Put(changed, kFeedTime, "1");
-    EXPECT_EQ("パラメータ設定 フォント選択 フォント１ [param.font1]: 標準 -> クーリエ\n"
-              "ページにないバイト ページにないバイト 245 [layout.byte_245]: （コード 30） -> （コード 31）\n",
-              cli::DiffBlocks(FactoryBlock, changed));
+    EXPECT_EQ(
+        "パラメータ設定 フォント選択 フォント１ [param.font1]: 標準 -> クーリエ\n"
+        "ページにないバイト ページにないバイト 245 [layout.byte_245]: （コード 30） -> （コード 31）\n",
+        cli::DiffBlocks(FactoryBlock, changed));
 }
 
 TEST(K42Diff, EveryByteOfTheBlockBelongsToASetting) {
@@ -297,7 +299,8 @@ TEST(K42Diff, EveryByteOfTheBlockBelongsToASetting) {
 }
 
 TEST(K42Labels, AcceleratorsAndBreaksLeaveOnCharacterBoundaries) {
-    EXPECT_EQ("カット位置からの自動戻り時間", cli::PlainLabel("カット位置からの\n自動戻り時間(&P)"));
+    EXPECT_EQ("カット位置からの自動戻り時間",
+              cli::PlainLabel("カット位置からの\n自動戻り時間(&P)"));
     EXPECT_EQ("漢字コード表", cli::PlainLabel("漢字コード表(&K)")); // "表" ends in 0x5C
     EXPECT_EQ("ＥＳＣ ａ，ＬＦ", cli::PlainLabel("ＥＳＣ ａ，ＬＦ (&T)"));
     EXPECT_EQ("各国文字 （MSW1-1/2/3）", cli::PlainLabel("各国文字(&C) （MSW1-1/2/3） "));
