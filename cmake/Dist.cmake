@@ -5,6 +5,7 @@
 #   dist/TBSetup.ini          setup information, code page 932, CRLF lines
 #   dist/TBK42/TBK42.EX_      the settings program (stripped), LZ-compressed (SZDD)
 #   dist/TBK42/TBK42.HLP      Windows Help file (Windows 95, NT 4.0)
+#   dist/TBK42/TBK42.CNT      its contents file, for the Help Topics window
 #   dist/TBK42/TBK42.CHM      HTML Help file (every other Windows)
 #   dist/TBK42/K42.EXE        the command line (stripped), as it is installed
 #
@@ -26,7 +27,7 @@ function(tb_dist)
   set(disk ${TB_DIST_DIR}/TBK42)
   set(program ${TB_DIST_PARTS}/TBK42.EXE)
   set(outputs ${TB_DIST_DIR}/TBSetup.exe ${TB_DIST_DIR}/TBSetup.ini ${disk}/TBK42.EX_
-              ${disk}/TBK42.HLP ${disk}/TBK42.CHM ${disk}/K42.EXE ${program})
+              ${disk}/TBK42.HLP ${disk}/TBK42.CNT ${disk}/TBK42.CHM ${disk}/K42.EXE ${program})
   add_custom_command(
     OUTPUT ${outputs}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${TB_DIST_DIR} ${TB_DIST_PARTS}
@@ -42,8 +43,10 @@ function(tb_dist)
     COMMAND sh -c "printf E | dd of='${disk}/TBK42.EX_' bs=1 seek=9 conv=notrunc status=none"
     COMMAND sh -c "sed 's/$/\\r/' '${TB_DIST_SOURCE}/TBSetup.ini' | ${TB_ICONV} -f UTF-8 -t CP932 >'${TB_DIST_DIR}/TBSetup.ini'"
     COMMAND ${CMAKE_COMMAND} -E copy ${TB_HELP_HLP} ${disk}/TBK42.HLP
+    COMMAND ${CMAKE_COMMAND} -E copy ${TB_HELP_CNT} ${disk}/TBK42.CNT
     COMMAND ${CMAKE_COMMAND} -E copy ${TB_HELP_CHM} ${disk}/TBK42.CHM
-    DEPENDS TBSetup TBK42 k42 help_files ${TB_DIST_SOURCE}/TBSetup.ini ${TB_HELP_HLP} ${TB_HELP_CHM}
+    DEPENDS TBSetup TBK42 k42 help_files ${TB_DIST_SOURCE}/TBSetup.ini ${TB_HELP_HLP} ${TB_HELP_CNT}
+            ${TB_HELP_CHM}
     COMMENT "Assembling the distribution disk in dist/"
     VERBATIM)
   add_custom_target(dist ALL DEPENDS ${outputs})

@@ -1,6 +1,7 @@
 #include "tests/e2e/Driver.h"
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace e2e {
@@ -345,6 +346,22 @@ bool AnswerMessageBox(Checks& checks, DWORD processId, const char* title, const 
     checks.That(ClickDialogButton(box, button), (what + ": button pressed").c_str());
     checks.That(WaitForClose(box), (what + ": box closes").c_str());
     return true;
+}
+
+int RunScenario(const char* program, const Scenario* scenarios, size_t count, int argc,
+                char** argv) {
+    const Scenario* end = scenarios + count;
+    const Scenario* found = scenarios;
+    while (argc >= 2 && found != end && std::strcmp(argv[1], found->name) != 0) ++found;
+    if (argc < 2 || found == end || static_cast<size_t>(argc - 2) < found->minimumCount) {
+        for (const Scenario* scenario = scenarios; scenario != end; ++scenario)
+            std::fprintf(stderr, "usage: %s %s %s\n", program, scenario->name,
+                         scenario->arguments);
+        return 2;
+    }
+    Checks checks;
+    found->run(checks, Args(argv + 2, argv + argc));
+    return checks.Result();
 }
 
 int Checks::Result() const {

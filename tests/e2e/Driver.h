@@ -127,6 +127,25 @@ private:
     int failures = 0;
 };
 
+// One scenario of a driver program: its name on the command line, the usage of its
+// arguments, how many it needs at least, and what it runs.
+using Args = std::vector<std::string>;
+struct Scenario {
+    const char* name;
+    const char* arguments;
+    size_t minimumCount;
+    void (*run)(Checks&, const Args&);
+};
+// main() of a driver program `program`: runs the scenario named by argv[1] with the
+// arguments after it. Exit code 0 when every check passed, 1 when one failed, 2 on bad
+// usage (the usage of every scenario printed).
+int RunScenario(const char* program, const Scenario* scenarios, size_t count, int argc,
+                char** argv);
+template <size_t N>
+int RunScenario(const char* program, const Scenario (&scenarios)[N], int argc, char** argv) {
+    return RunScenario(program, scenarios, N, argc, argv);
+}
+
 // Waits for a message box of the process with this caption, checks its text byte for
 // byte and that it shows an icon, presses `button` and waits until the box has gone and
 // the program has done what follows it. False when no box came.

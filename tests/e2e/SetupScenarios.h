@@ -15,7 +15,9 @@ namespace setup {
 // folder name), their English failure messages are answered.
 // --existing: PATH holds an earlier installation (no folder question). --copy-fails
 // NAME: the copy of NAME fails and is named at the end. --no-programs-folder: the
-// registry names no Programs folder.
+// registry names no Programs folder. --open-help hlp|chm: Yes to the help question and
+// the help shortcut opened afterwards; each must show the help in Windows Help (hlp) or
+// the HTML Help window (chm).
 void Install(e2e::Checks& checks, const Args& args);
 // EXE: a source folder without the help file.
 void MissingFiles(e2e::Checks& checks, const Args& args);

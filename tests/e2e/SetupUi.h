@@ -65,7 +65,7 @@ extern const char kStepRemoveShortcuts[];
 extern const char kStepRemoveRegistry[];
 extern const char kStepRemoveFile[];
 
-using Args = std::vector<std::string>;
+using e2e::Args;
 
 // `text` with its one "%s" or "%d" replaced by `value`.
 std::string Fill(const char* text, const std::string& value);

@@ -17,7 +17,7 @@ const int kTabMsw1 = 2;
 const int kTabMsw2 = 3;
 
 // The arguments of a scenario: what follows its name on the driver's command line.
-using Args = std::vector<std::string>;
+using e2e::Args;
 
 // The information every start on this system shows before the main window: on the NT
 // family that settings cannot be read back; on the 9x family the read-back runs at once

@@ -3,19 +3,9 @@
 // Usage: tbk42_driver.exe SCENARIO ARGS...
 #include "tests/e2e/Tbk42Scenarios.h"
 
-#include <cstdio>
-#include <cstring>
-
 namespace {
 
-struct Scenario {
-    const char* name;
-    const char* arguments;
-    size_t minimumCount; // of arguments
-    void (*run)(e2e::Checks&, const tbk42::Args&);
-};
-
-const Scenario kScenarios[] = {
+const e2e::Scenario kScenarios[] = {
     {"startup", "EXE PLATFORM-ID", 2, tbk42::Startup},
     {"single-instance", "EXE COPY-EXE", 2, tbk42::SingleInstance},
     {"no-printer", "EXE", 1, tbk42::NoPrinter},
@@ -34,23 +24,8 @@ const Scenario kScenarios[] = {
     {"help-deleted", "EXE HELP-FILE", 2, tbk42::HelpDeleted},
 };
 
-int Usage() {
-    for (const Scenario& scenario : kScenarios)
-        std::fprintf(stderr, "usage: tbk42_driver.exe %s %s\n", scenario.name, scenario.arguments);
-    return 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return Usage();
-    tbk42::Args args(argv + 2, argv + argc);
-    for (const Scenario& scenario : kScenarios) {
-        if (std::strcmp(argv[1], scenario.name) != 0) continue;
-        if (args.size() < scenario.minimumCount) return Usage();
-        e2e::Checks checks;
-        scenario.run(checks, args);
-        return checks.Result();
-    }
-    return Usage();
+    return e2e::RunScenario("tbk42_driver.exe", kScenarios, argc, argv);
 }
