@@ -10,7 +10,7 @@ inline constexpr char kRawPrefix[] = "raw:";
 inline constexpr char kRawOnly[] = "raw:XX";
 inline constexpr char kTextFormHeader[] = "; Varo Corvane K42 の設定 (k42 テキスト形式 1)\n";
 
-inline constexpr char kByteLabelFormat[] = "ページにないバイト %u";
+inline constexpr char kByteLabelFormat[] = "バイト %u";
 inline constexpr char kHighBitsLabel[] = "スイッチのない上位ビット";
 inline constexpr char kNoControlSwitchFormat[] = "（MSW%d-%d）";
 inline constexpr char kChecked[] = "付ける";
