@@ -35,7 +35,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 // ---- coverage ---------------------------------------------------------------------
 
-constexpr std::size_t kMapSize = 1 << 16;
+constexpr std::size_t kMapSize = 1 << 14;
 std::uint8_t g_edges[kMapSize];
 std::uintptr_t g_previous;
 
@@ -170,7 +170,8 @@ std::string HexName(const std::uint8_t* data, std::size_t size) {
     return text;
 }
 
-// Dictionary lines are tokens; "\xNN" writes one byte.
+// Dictionary lines are tokens; "\xNN" writes one byte, "\r", "\n", "\t" and "\\" their
+// characters.
 std::vector<Bytes> LoadDictionary(const std::string& path) {
     std::vector<Bytes> tokens;
     std::ifstream in(path);
@@ -178,11 +179,16 @@ std::vector<Bytes> LoadDictionary(const std::string& path) {
         if (line.empty() || line[0] == '#') continue;
         Bytes token;
         for (std::size_t i = 0; i < line.size(); ++i) {
-            if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size()) {
+            char next = i + 1 < line.size() ? line[i + 1] : '\0';
+            if (line[i] != '\\' || next == '\0') {
+                token.push_back(static_cast<std::uint8_t>(line[i]));
+            } else if (next == 'x' && i + 3 < line.size()) {
                 token.push_back(static_cast<std::uint8_t>(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
                 i += 3;
             } else {
-                token.push_back(static_cast<std::uint8_t>(line[i]));
+                token.push_back(static_cast<std::uint8_t>(next == 'r' ? '\r' : next == 'n' ? '\n'
+                                                         : next == 't' ? '\t' : next));
+                ++i;
             }
         }
         tokens.push_back(token);

@@ -49,7 +49,8 @@ void CheckFolders(const std::string& path) {
         FUZZ_CHECK(folder.size() > last || (last == 0 && !folder.empty()));
         last = folder.size();
         FUZZ_CHECK(path.compare(0, folder.size(), folder) == 0);
-        FUZZ_CHECK(!(folder.size() == 2 && folder[1] == ':'));
+        FUZZ_CHECK(!(folder.size() == 2 && folder == path.substr(0, 2) && path[1] == ':' &&
+                     ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z')));
         FUZZ_CHECK(folder.size() == path.size() || cp932::FindLastBackslash(
                        path.substr(0, folder.size() + 1)) == folder.size());
     }
