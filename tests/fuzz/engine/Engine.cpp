@@ -138,7 +138,8 @@ bool WriteFile(const std::string& path, const std::uint8_t* data, std::size_t si
 
 // Creates `path` and any missing folders above it.
 void MakeDirectories(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1))
         mkdir(path.substr(0, slash).c_str(), 0755);
     mkdir(path.c_str(), 0755);
 }
@@ -164,7 +165,8 @@ void LoadDirectory(const std::string& dir, std::vector<Bytes>& inputs) {
 
 std::string HexName(const std::uint8_t* data, std::size_t size) {
     std::uint64_t hash = 1469598103934665603ull; // FNV-1a
-    for (std::size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 1099511628211ull;
+    for (std::size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 1099511628211ull;
     char text[17];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
     return text;
@@ -183,11 +185,14 @@ std::vector<Bytes> LoadDictionary(const std::string& path) {
             if (line[i] != '\\' || next == '\0') {
                 token.push_back(static_cast<std::uint8_t>(line[i]));
             } else if (next == 'x' && i + 3 < line.size()) {
-                token.push_back(static_cast<std::uint8_t>(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
+                token.push_back(
+                    static_cast<std::uint8_t>(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
                 i += 3;
             } else {
-                token.push_back(static_cast<std::uint8_t>(next == 'r' ? '\r' : next == 'n' ? '\n'
-                                                         : next == 't' ? '\t' : next));
+                token.push_back(static_cast<std::uint8_t>(next == 'r'   ? '\r'
+                                                          : next == 'n' ? '\n'
+                                                          : next == 't' ? '\t'
+                                                                        : next));
                 ++i;
             }
         }
@@ -198,14 +203,12 @@ std::vector<Bytes> LoadDictionary(const std::string& path) {
 
 // ---- mutation ---------------------------------------------------------------------
 
-const std::uint8_t kInterestingBytes[] = {0x00, 0x01, 0x02, 0x09, 0x0A, 0x0D, 0x1C, 0x20,
-                                          0x2C, 0x2E, 0x2F, 0x30, 0x39, 0x3A, 0x3B, 0x40,
-                                          0x46, 0x5C, 0x7C, 0x7F, 0x80, 0x81, 0x9F, 0xA0,
-                                          0xDF, 0xE0, 0xFC, 0xFD, 0xFF, '%', '-', '+'};
-const std::uint32_t kInterestingWords[] = {0,      1,          0x7F,       0x80,      0xFF,
-                                           0x100,  0x7FFF,     0x8000,     0xFFFF,    0x10000,
-                                           65535,  65536,      0x7FFFFFFF, 0x80000000u,
-                                           0xFFFFFFFFu, 2147483600u};
+const std::uint8_t kInterestingBytes[] = {
+    0x00, 0x01, 0x02, 0x09, 0x0A, 0x0D, 0x1C, 0x20, 0x2C, 0x2E, 0x2F, 0x30, 0x39, 0x3A, 0x3B, 0x40,
+    0x46, 0x5C, 0x7C, 0x7F, 0x80, 0x81, 0x9F, 0xA0, 0xDF, 0xE0, 0xFC, 0xFD, 0xFF, '%',  '-',  '+'};
+const std::uint32_t kInterestingWords[] = {
+    0,      1,       0x7F,  0x80,  0xFF,       0x100,       0x7FFF,      0x8000,
+    0xFFFF, 0x10000, 65535, 65536, 0x7FFFFFFF, 0x80000000u, 0xFFFFFFFFu, 2147483600u};
 
 class Mutator {
 public:
@@ -215,7 +218,8 @@ public:
     Bytes Mutate(const Bytes& base, const std::vector<Bytes>& corpus) {
         Bytes data = base;
         int rounds = 1 << Below(4);
-        for (int i = 0; i < rounds; ++i) MutateOnce(data, corpus);
+        for (int i = 0; i < rounds; ++i)
+            MutateOnce(data, corpus);
         if (data.size() > fuzz::kMaxInputSize) data.resize(fuzz::kMaxInputSize);
         return data;
     }
@@ -226,7 +230,8 @@ private:
     void MutateOnce(Bytes& data, const std::vector<Bytes>& corpus) {
         switch (Below(11)) {
         case 0: // flip one bit
-            if (!data.empty()) data[Below(data.size())] ^= static_cast<std::uint8_t>(1u << Below(8));
+            if (!data.empty())
+                data[Below(data.size())] ^= static_cast<std::uint8_t>(1u << Below(8));
             break;
         case 1: // a random byte
             if (!data.empty()) data[Below(data.size())] = static_cast<std::uint8_t>(rng());
@@ -256,7 +261,8 @@ private:
             std::uint8_t fill = static_cast<std::uint8_t>(rng());
             bool repeat = Below(2);
             Bytes insert(count);
-            for (auto& b : insert) b = repeat ? fill : static_cast<std::uint8_t>(rng());
+            for (auto& b : insert)
+                b = repeat ? fill : static_cast<std::uint8_t>(rng());
             data.insert(data.begin() + static_cast<long>(Below(data.size() + 1)), insert.begin(),
                         insert.end());
             break;
@@ -265,7 +271,8 @@ private:
             if (data.empty()) break;
             std::size_t at = Below(data.size());
             std::size_t count = 1 + Below(std::min<std::size_t>(data.size() - at, 32));
-            data.erase(data.begin() + static_cast<long>(at), data.begin() + static_cast<long>(at + count));
+            data.erase(data.begin() + static_cast<long>(at),
+                       data.begin() + static_cast<long>(at + count));
             break;
         }
         case 7: { // copy a range over another place
@@ -279,8 +286,10 @@ private:
             if (data.empty()) break;
             std::size_t from = Below(data.size());
             std::size_t count = 1 + Below(std::min<std::size_t>(data.size() - from, 64));
-            Bytes piece(data.begin() + static_cast<long>(from), data.begin() + static_cast<long>(from + count));
-            data.insert(data.begin() + static_cast<long>(Below(data.size() + 1)), piece.begin(), piece.end());
+            Bytes piece(data.begin() + static_cast<long>(from),
+                        data.begin() + static_cast<long>(from + count));
+            data.insert(data.begin() + static_cast<long>(Below(data.size() + 1)), piece.begin(),
+                        piece.end());
             break;
         }
         case 9: { // splice with another corpus entry
@@ -329,7 +338,8 @@ void AddToCorpus(const Options& options, std::vector<Bytes>& corpus, const Bytes
 
 [[noreturn]] void FuzzUntil(const Options& options, std::uint64_t deadline, std::uint64_t seed) {
     std::vector<Bytes> seeds;
-    for (const std::string& dir : options.corpusDirs) LoadDirectory(dir, seeds);
+    for (const std::string& dir : options.corpusDirs)
+        LoadDirectory(dir, seeds);
     if (!options.work.empty()) LoadDirectory(options.work + "/corpus", seeds);
     if (seeds.empty()) seeds.emplace_back();
 
@@ -462,7 +472,8 @@ int main(int argc, char** argv) {
             options.files.push_back(arg);
     }
     std::size_t sharedSize = sizeof(Shared) + fuzz::kMaxInputSize;
-    void* memory = mmap(nullptr, sharedSize, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    void* memory =
+        mmap(nullptr, sharedSize, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED) {
         std::perror("mmap");
         return 2;

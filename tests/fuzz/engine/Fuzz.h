@@ -24,7 +24,8 @@ public:
     bool Bool() { return Byte() & 1; }
     std::uint32_t U32() {
         std::uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) value = value << 8 | Byte();
+        for (int i = 0; i < 4; ++i)
+            value = value << 8 | Byte();
         return value;
     }
     std::uint64_t U64() { return std::uint64_t(U32()) << 32 | U32(); }
@@ -36,7 +37,8 @@ public:
     // A text up to a 0x00 byte (not included) or the end of the input.
     std::string Text() {
         std::string text;
-        while (offset < size && data[offset] != 0) text += static_cast<char>(data[offset++]);
+        while (offset < size && data[offset] != 0)
+            text += static_cast<char>(data[offset++]);
         if (offset < size) ++offset;
         return text;
     }
@@ -55,5 +57,4 @@ private:
 
 } // namespace fuzz
 
-#define FUZZ_CHECK(condition) \
-    ((condition) ? (void)0 : ::fuzz::Fail(__FILE__, __LINE__, #condition))
+#define FUZZ_CHECK(condition) ((condition) ? (void)0 : ::fuzz::Fail(__FILE__, __LINE__, #condition))

@@ -17,7 +17,8 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     // The line as characters, then the switches read off them.
     std::vector<std::string> characters;
     for (std::size_t pos = 0; pos < line.size();) {
-        bool pair = cp932::IsLeadByte(static_cast<unsigned char>(line[pos])) && pos + 1 < line.size();
+        bool pair =
+            cp932::IsLeadByte(static_cast<unsigned char>(line[pos])) && pos + 1 < line.size();
         characters.push_back(line.substr(pos, pair ? 2 : 1));
         pos += pair ? 2 : 1;
     }
@@ -36,5 +37,6 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
 
     // A double-byte character in front changes nothing.
     Dispatch shifted = ParseCommandLine("\x95\x5C" + line);
-    FUZZ_CHECK(shifted.switches == dispatch.switches && shifted.closeDialog == dispatch.closeDialog);
+    FUZZ_CHECK(shifted.switches == dispatch.switches &&
+               shifted.closeDialog == dispatch.closeDialog);
 }

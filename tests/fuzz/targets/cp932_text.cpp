@@ -16,7 +16,8 @@ std::vector<std::size_t> CharacterStarts(const std::string& text) {
     std::vector<std::size_t> starts;
     for (std::size_t pos = 0; pos < text.size();) {
         starts.push_back(pos);
-        bool pair = cp932::IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size();
+        bool pair =
+            cp932::IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size();
         pos += pair ? 2 : 1;
     }
     return starts;
@@ -53,7 +54,9 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     // Maximal: the next character would not fit.
     if (fit < text.size()) {
         std::size_t next = fit + ((cp932::IsLeadByte(static_cast<unsigned char>(text[fit])) &&
-                                   fit + 1 < text.size()) ? 2 : 1);
+                                   fit + 1 < text.size())
+                                      ? 2
+                                      : 1);
         FUZZ_CHECK(next > limit);
     }
     FUZZ_CHECK(cp932::Truncate(text, limit) == text.substr(0, fit));

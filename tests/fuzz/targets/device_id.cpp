@@ -19,9 +19,10 @@ std::string ExpectedStatus(const std::string& text) {
     for (;;) {
         if (text.compare(pos, 7, "EXTSTS:") == 0) {
             std::size_t end = text.find(';', pos + 7);
-            std::string value = text.substr(pos + 7, end == std::string::npos ? std::string::npos
-                                                                                : end - pos - 7);
-            for (std::size_t i = 0; i < value.size() && i < 8; ++i) status[i] = value[i];
+            std::string value =
+                text.substr(pos + 7, end == std::string::npos ? std::string::npos : end - pos - 7);
+            for (std::size_t i = 0; i < value.size() && i < 8; ++i)
+                status[i] = value[i];
         }
         std::size_t next = text.find(';', pos);
         if (next == std::string::npos || next + 1 >= text.size()) break;

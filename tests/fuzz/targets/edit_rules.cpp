@@ -31,7 +31,8 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     if (edit.text != text) {
         // Whatever the rule wrote is a plain decimal number; with the focus it fits the
         // edit and lies within range unless flagged.
-        FUZZ_CHECK(!edit.text.empty() && edit.text.find_first_not_of("0123456789") == std::string::npos);
+        FUZZ_CHECK(!edit.text.empty() &&
+                   edit.text.find_first_not_of("0123456789") == std::string::npos);
         FUZZ_CHECK(edit.text == "0" || edit.text[0] != '0');
         int value = 0;
         if (hasFocus) {

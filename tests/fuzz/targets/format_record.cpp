@@ -1,6 +1,7 @@
 // Format records of any bytes: parsing and printing back is a fixed point after one
 // round, printing writes digits into the number fields only, and every load position
 // gets its nearest stop (the lower one on a tie).
+#include "tests/fuzz/engine/BlockLayout.h"
 #include "tests/fuzz/engine/Fuzz.h"
 
 #include "settings/FormatRecord.h"
@@ -23,15 +24,20 @@ void CheckStop(int value, int stop, const StopTable& table) {
 
 void CheckFields(const FormatFields& fields) {
     for (int path = 0; path < kLoadPathCount; ++path)
-        CheckStop(fields.loadPosition[path], fields.stop[path], StopsFor(static_cast<LoadPath>(path)));
+        CheckStop(fields.loadPosition[path], fields.stop[path],
+                  StopsFor(static_cast<LoadPath>(path)));
 }
 
-// Only digits where `before` and `after` differ.
+// Only digits, and only inside the record's numbers, where `before` and `after` differ.
 template <std::size_t N>
 void CheckDigitsOnly(const std::array<unsigned char, N>& before,
                      const std::array<unsigned char, N>& after) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (before[i] != after[i]) FUZZ_CHECK(after[i] >= '0' && after[i] <= '9');
+    for (std::size_t i = 0; i < N; ++i) {
+        if (before[i] == after[i]) continue;
+        FUZZ_CHECK(after[i] >= '0' && after[i] <= '9');
+        FUZZ_CHECK(N == short_record::size ? fuzz::Covers(fuzz::kShortRecordNumbers, i)
+                                           : fuzz::Covers(fuzz::kLongRecordNumbers, i));
+    }
 }
 
 template <std::size_t N, typename Parse, typename Print>
@@ -54,8 +60,10 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     ShortRecord shortRecord;
     LongRecord longRecord;
-    for (auto& b : shortRecord) b = in.Byte();
-    for (auto& b : longRecord) b = in.Byte();
+    for (auto& b : shortRecord)
+        b = in.Byte();
+    for (auto& b : longRecord)
+        b = in.Byte();
     RoundTrip(shortRecord, ParseShortRecord, PrintShortRecord);
     RoundTrip(longRecord, ParseLongRecord, PrintLongRecord);
 
@@ -64,7 +72,8 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     fields.paperLength = static_cast<int>(in.U32());
     fields.leftMargin = static_cast<int>(in.U32());
     fields.rightMargin = static_cast<int>(in.U32());
-    for (int& p : fields.loadPosition) p = static_cast<int>(in.U32());
+    for (int& p : fields.loadPosition)
+        p = static_cast<int>(in.U32());
     fields.cutSheetAdjust = static_cast<int>(in.U32());
     fields.frontTractorAdjust = static_cast<int>(in.U32());
     LongRecord printed = longRecord;

@@ -51,8 +51,8 @@ void CheckFolders(const std::string& path) {
         FUZZ_CHECK(path.compare(0, folder.size(), folder) == 0);
         FUZZ_CHECK(!(folder.size() == 2 && folder == path.substr(0, 2) && path[1] == ':' &&
                      ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z')));
-        FUZZ_CHECK(folder.size() == path.size() || cp932::FindLastBackslash(
-                       path.substr(0, folder.size() + 1)) == folder.size());
+        FUZZ_CHECK(folder.size() == path.size() ||
+                   cp932::FindLastBackslash(path.substr(0, folder.size() + 1)) == folder.size());
     }
 }
 
@@ -89,7 +89,8 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
                browsed.compare(browsed.size() - name.size(), name.size(), name) == 0);
     FUZZ_CHECK(ExpandedTarget(joined, name).size() == joined.size());
     std::string temporary = TemporaryProgramPath(target.path);
-    FUZZ_CHECK(temporary.size() >= 12 && temporary.compare(temporary.size() - 12, 12, "\\Tbsetup.exe") == 0);
+    FUZZ_CHECK(temporary.size() >= 12 &&
+               temporary.compare(temporary.size() - 12, 12, "\\Tbsetup.exe") == 0);
     std::string withoutSlash = target.path;
     if (EndsInBackslash(withoutSlash)) withoutSlash.pop_back();
     FUZZ_CHECK(temporary == withoutSlash + "\\Tbsetup.exe");

@@ -67,5 +67,6 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
                                [&](const std::string& u) { return EqualsNoCase(u, entry); }));
     std::vector<std::string> order = RemovalOrder(entries);
     FUZZ_CHECK(std::is_permutation(order.begin(), order.end(), unique.begin(), unique.end()));
-    for (std::size_t i = 1; i < order.size(); ++i) FUZZ_CHECK(Depth(order[i - 1]) >= Depth(order[i]));
+    for (std::size_t i = 1; i < order.size(); ++i)
+        FUZZ_CHECK(Depth(order[i - 1]) >= Depth(order[i]));
 }

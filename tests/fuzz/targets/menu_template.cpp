@@ -20,9 +20,11 @@ void PutWord(std::vector<unsigned char>& out, std::uint16_t word) {
 void WriteLevel(const std::vector<TemplateItem>& level, std::vector<unsigned char>& out) {
     for (std::size_t i = 0; i < level.size(); ++i) {
         const TemplateItem& item = level[i];
-        PutWord(out, static_cast<std::uint16_t>(item.flags | (i + 1 == level.size() ? kEndFlag : 0)));
+        PutWord(out,
+                static_cast<std::uint16_t>(item.flags | (i + 1 == level.size() ? kEndFlag : 0)));
         if (!item.IsPopup()) PutWord(out, item.id);
-        for (char16_t unit : item.text) PutWord(out, unit);
+        for (char16_t unit : item.text)
+            PutWord(out, unit);
         PutWord(out, 0);
         if (item.IsPopup()) WriteLevel(item.items, out);
     }

@@ -34,15 +34,19 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     int measureKind = in.Byte() % 3;
     std::vector<std::string> texts;
-    while (in.Remaining() > 0 && texts.size() < 40) texts.push_back(in.Text());
+    while (in.Remaining() > 0 && texts.size() < 40)
+        texts.push_back(in.Text());
 
     // Bytes, a width per byte value, or a measure that ignores blanks (never grows).
     auto measure = [measureKind](const std::string& text) {
         int width = 0;
         for (unsigned char c : text) {
-            if (measureKind == 0) width += 1;
-            else if (measureKind == 1) width += 1 + c % 7;
-            else width += c == ' ' ? 0 : 3;
+            if (measureKind == 0)
+                width += 1;
+            else if (measureKind == 1)
+                width += 1 + c % 7;
+            else
+                width += c == ' ' ? 0 : 3;
         }
         return width;
     };
@@ -70,7 +74,8 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     }
 
     std::vector<std::u16string> wide;
-    for (const std::string& text : texts) wide.emplace_back(text.begin(), text.end());
+    for (const std::string& text : texts)
+        wide.emplace_back(text.begin(), text.end());
     char16_t character = static_cast<char16_t>(size ? data[size - 1] : 'a');
     FUZZ_CHECK(FindMnemonic(wide, character) == ExpectedMnemonic(wide, character));
 }

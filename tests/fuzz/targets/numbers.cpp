@@ -37,7 +37,8 @@ bool ExpectedInteger(const std::string& text, long long& value) {
 long long ExpectedLeadingInt(const std::string& text) {
     std::size_t pos = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
     std::size_t end = pos;
-    while (end < text.size() && IsDigit(text[end])) ++end;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
     if (end == pos) return 0;
     errno = 0;
     long long value = std::strtoll(text.substr(0, end).c_str(), nullptr, 10);
@@ -76,7 +77,9 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
         int read = 99;
         FUZZ_CHECK(ReadSigned(block, field::lf_pitch_sheet_guide, range, read));
         int low = range.negativeMin - 'G', high = range.positiveMax - '0';
-        if (leading >= low && leading <= high) FUZZ_CHECK(read == leading);
-        else FUZZ_CHECK(read >= low && read <= high);
+        if (leading >= low && leading <= high)
+            FUZZ_CHECK(read == leading);
+        else
+            FUZZ_CHECK(read >= low && read <= high);
     }
 }

@@ -19,8 +19,8 @@ using namespace settings;
 struct Pages {
     SelectPageValues select;
     ParamPageValues param;
-    std::array<MswPageValues, kMswCount> msw{MswPageValues(1), MswPageValues(2),
-                                             MswPageValues(3), MswPageValues(4)};
+    std::array<MswPageValues, kMswCount> msw{MswPageValues(1), MswPageValues(2), MswPageValues(3),
+                                             MswPageValues(4)};
 };
 
 template <std::size_t N> std::string ItemOrText(fuzz::Input& in, const TextList<N>& list) {
@@ -54,7 +54,8 @@ void FillFromInput(fuzz::Input& in, Pages& pages) {
                         &param.sheetGuideFeedTime})
         *number = static_cast<int>(in.U32());
     for (MswPageValues& page : pages.msw) {
-        for (int& s : page.switches) s = static_cast<int>(in.U32() % 4) - 1;
+        for (int& s : page.switches)
+            s = static_cast<int>(in.U32() % 4) - 1;
         page.country = ItemOrText(in, kCountryList);
     }
 }
@@ -67,21 +68,25 @@ bool HoldsForeignText(const Pages& pages) {
     const ParamPageValues& p = pages.param;
     return foreign(pages.select.printPressure, kPrintPressureList) ||
            foreign(pages.select.printPosition, kPrintPositionList) ||
-           foreign(p.lfPitchSheetGuide, kLfPitchList) || foreign(p.lfPitchSheetFeeder, kLfPitchList) ||
-           foreign(p.lfPitchFrontTractor, kLfPitchList) || foreign(p.lfPitchRearTractor, kLfPitchList);
+           foreign(p.lfPitchSheetGuide, kLfPitchList) ||
+           foreign(p.lfPitchSheetFeeder, kLfPitchList) ||
+           foreign(p.lfPitchFrontTractor, kLfPitchList) ||
+           foreign(p.lfPitchRearTractor, kLfPitchList);
 }
 
 // UnpackBlock and PackBlock: every page in the main window's order.
 void Load(SettingsBlock& block, Pages& pages) {
     LoadSelectPage(block, pages.select);
     LoadParamPage(block, pages.param);
-    for (int n = 1; n <= kMswCount; ++n) FUZZ_CHECK(LoadMswPage(n, block, pages.msw[n - 1]));
+    for (int n = 1; n <= kMswCount; ++n)
+        FUZZ_CHECK(LoadMswPage(n, block, pages.msw[n - 1]));
 }
 
 void Store(const Pages& pages, SettingsBlock& block) {
     StoreSelectPage(pages.select, block);
     StoreParamPage(pages.param, block);
-    for (int n = 1; n <= kMswCount; ++n) FUZZ_CHECK(StoreMswPage(n, pages.msw[n - 1], block));
+    for (int n = 1; n <= kMswCount; ++n)
+        FUZZ_CHECK(StoreMswPage(n, pages.msw[n - 1], block));
 }
 
 void CheckUnownedBytes(const SettingsBlock& before, const SettingsBlock& after) {
@@ -96,7 +101,8 @@ const std::size_t fuzz::kMaxInputSize = 700;
 void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     SettingsBlock original;
-    for (auto& b : original.bytes) b = in.Byte();
+    for (auto& b : original.bytes)
+        b = in.Byte();
     Pages pages;
     FillFromInput(in, pages);
 

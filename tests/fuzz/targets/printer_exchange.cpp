@@ -71,7 +71,8 @@ public:
     }
     bool QueryDeviceId(DeviceIdBuffer& buffer) override {
         FUZZ_CHECK(open);
-        for (char& c : buffer) FUZZ_CHECK(c == 0);
+        for (char& c : buffer)
+            FUZZ_CHECK(c == 0);
         std::string id = in.Text();
         std::memcpy(buffer.data(), id.data(), std::min(id.size(), buffer.size()));
         return in.Byte() % 8 != 0;
@@ -130,7 +131,8 @@ public:
 
     std::vector<PrinterInfo2> List() {
         std::vector<PrinterInfo2> list(in.Byte() % 5);
-        for (PrinterInfo2& info : list) info = Info();
+        for (PrinterInfo2& info : list)
+            info = Info();
         listed.insert(listed.end(), list.begin(), list.end());
         return list;
     }
@@ -141,7 +143,8 @@ public:
 
 void CheckJob(fuzz::Input& in) {
     std::vector<unsigned char> job(1 + in.Byte() % 64 + (in.Bool() ? 270 : 0));
-    for (std::size_t i = 0; i < job.size(); ++i) job[i] = static_cast<unsigned char>(i * 7);
+    for (std::size_t i = 0; i < job.size(); ++i)
+        job[i] = static_cast<unsigned char>(i * 7);
     ScriptedSpooler spooler(in);
     WindowsFamily family = in.Bool() ? WindowsFamily::Nt : WindowsFamily::Win9x;
     SendResult result = RunRawJob(spooler, family, "P", job.data(), job.size());
@@ -178,8 +181,9 @@ void CheckList(fuzz::Input& in) {
     for (const PrinterRow& row : rows) {
         bool known = false;
         for (const PrinterInfo2& info : source.listed)
-            known = known || (info.printerName == row.name && info.driverName == "Varo Corvane K42" &&
-                              (row.connection == info.portName || row.connection == info.serverName));
+            known =
+                known || (info.printerName == row.name && info.driverName == "Varo Corvane K42" &&
+                          (row.connection == info.portName || row.connection == info.serverName));
         FUZZ_CHECK(known);
     }
     if (family == WindowsFamily::Win9x) {
@@ -203,8 +207,14 @@ const std::size_t fuzz::kMaxInputSize = 800;
 void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     switch (in.Byte() % 3) {
-    case 0: CheckJob(in); break;
-    case 1: CheckReadBack(in); break;
-    default: CheckList(in); break;
+    case 0:
+        CheckJob(in);
+        break;
+    case 1:
+        CheckReadBack(in);
+        break;
+    default:
+        CheckList(in);
+        break;
     }
 }

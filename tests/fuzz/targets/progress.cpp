@@ -22,8 +22,10 @@ std::size_t Placeholder(const std::string& format, char kind) {
 void CheckSubstitute(const std::string& format, const std::string& value, const std::string& result,
                      char kind) {
     std::size_t at = Placeholder(format, kind);
-    if (at == std::string::npos) FUZZ_CHECK(result == format);
-    else FUZZ_CHECK(result == format.substr(0, at) + value + format.substr(at + 2));
+    if (at == std::string::npos)
+        FUZZ_CHECK(result == format);
+    else
+        FUZZ_CHECK(result == format.substr(0, at) + value + format.substr(at + 2));
 }
 
 } // namespace

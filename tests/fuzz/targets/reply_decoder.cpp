@@ -10,8 +10,8 @@
 #include <cstring>
 
 namespace {
-using settings::SettingsBlock;
 using fuzz::IsFieldCharacter;
+using settings::SettingsBlock;
 } // namespace
 
 const std::size_t fuzz::kMaxInputSize = 600;

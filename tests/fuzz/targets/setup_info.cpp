@@ -66,11 +66,15 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     const char* help = HelpKeyFor(version);
     FUZZ_CHECK(std::strcmp(help, version.major == 4 && version.minor == 0 ? "HELP_FILE1"
                                                                           : "HELP_FILE2") == 0);
-    const char* order[] = {"DISK", "TITLE_NAME", "PRINTER_NAME", "INSTALL_FOLDER",
-                           "DISK_PATH", "TB_FILE", help};
-    std::string* fields[] = {nullptr, &record.title, &record.printerName,
-                             &record.installFolderName, &record.sourceFolder,
-                             &record.programFile, &record.helpFile};
+    const char* order[] = {"DISK",    "TITLE_NAME", "PRINTER_NAME", "INSTALL_FOLDER", "DISK_PATH",
+                           "TB_FILE", help};
+    std::string* fields[] = {nullptr,
+                             &record.title,
+                             &record.printerName,
+                             &record.installFolderName,
+                             &record.sourceFolder,
+                             &record.programFile,
+                             &record.helpFile};
     std::size_t read = 0;
     bool failed = false;
     for (std::size_t i = 0; i < 7 && !failed; ++i) {
@@ -96,6 +100,8 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
 
     std::string program = in.Text();
     std::string ini = SetupInfoPathOf(program);
-    if (program.size() < 3) FUZZ_CHECK(ini.empty());
-    else FUZZ_CHECK(ini == program.substr(0, program.size() - 3) + "ini");
+    if (program.size() < 3)
+        FUZZ_CHECK(ini.empty());
+    else
+        FUZZ_CHECK(ini == program.substr(0, program.size() - 3) + "ini");
 }
