@@ -41,8 +41,9 @@ bool HasUnsafeByte(const std::string& path) {
     for (std::size_t pos = 0; pos < path.size();) {
         unsigned char c = static_cast<unsigned char>(path[pos]);
         if (cp932::IsLeadByte(c)) {
-            if (pos + 1 >= path.size() || !cp932::IsTrailByte(static_cast<unsigned char>(path[pos + 1])))
-                return true;
+            bool paired = pos + 1 < path.size() &&
+                          cp932::IsTrailByte(static_cast<unsigned char>(path[pos + 1]));
+            if (!paired) return true;
             pos += 2;
             continue;
         }

@@ -134,8 +134,8 @@ TEST(SettingsBlock, SignedStoreOfAnyTextWritesOnlyHex) {
     const struct {
         const char* text;
         const char* stored;
-    } cases[] = {{"+10", "0A"},         {"+100", "0F"},        {"2147483600", "0F"},
-                 {"99999999999", "0F"}, {"-7", "F9"},          {"-16", "F0"},
+    } cases[] = {{"+10", "0A"},         {"+100", "0F"},         {"2147483600", "0F"},
+                 {"99999999999", "0F"}, {"-7", "F9"},           {"-16", "F0"},
                  {"-2147483648", "F0"}, {"-99999999999", "F0"}, {"+9", "09"}};
     for (const auto& c : cases) {
         block.SetText(f, "..");

@@ -151,8 +151,8 @@ TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
          "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
         {[](wintest::SimulatedPort& p) { p.reply.resize(133); },
          "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
-        {[](wintest::SimulatedPort& p) { p.reply.clear(); },
-         "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
+        {[](wintest::SimulatedPort& p) { p.reply.clear(); }, "プリンタから設定値を取得しました。",
+         "Tuneboard", MB_ICONINFORMATION},
         {[](wintest::SimulatedPort& p) { p.reply.resize(260, 0x31); },
          "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
         // No "EXTSTS:" item: the status stays "11111111", not ready.

@@ -191,8 +191,9 @@ TEST_F(SettingsFileTest, ReadOnlyFileLoadsAndASaveOverItIsRefused) {
     SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(content, ReadAll(file));
     ASSERT_EQ(1u, ui.messages.size());
-    const char* expected = framework::RunningWindows().IsNt()
-        ? "指定されたフォルダへのアクセスは拒否されました。\n指定されたフォルダへ書き込むためには、管理者の権限が必要です。\n\n設定ファイルの保存先を変更してやり直してください。"
-        : "設定ファイルの書き込みに失敗しました。";
+    const char* expected =
+        framework::RunningWindows().IsNt()
+            ? "指定されたフォルダへのアクセスは拒否されました。\n指定されたフォルダへ書き込むためには、管理者の権限が必要です。\n\n設定ファイルの保存先を変更してやり直してください。"
+            : "設定ファイルの書き込みに失敗しました。";
     EXPECT_EQ(expected, ui.messages[0].text);
 }
