@@ -86,12 +86,19 @@ void CDlg_Main::SaveSettingsFile() {
     PackBlock(workingBlock);
     FileDialogRequest dialog(Handle(), OFN_OVERWRITEPROMPT);
     if (!framework::Ui().ChooseFileToSave(&dialog.request)) return;
+    // A read-only file is never written, even by an account the system would let write
+    // it: it is refused as the system refuses everyone else.
+    DWORD attributes = GetFileAttributesA(dialog.file);
+    bool readOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     // An existing file is opened as it is: bytes after the settings stay in place.
-    HANDLE file = CreateFileA(dialog.file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = readOnly ? INVALID_HANDLE_VALUE
+                           : CreateFileA(dialog.file, GENERIC_READ | GENERIC_WRITE,
+                                         FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         // The error first: asking for the Windows version makes system calls of its own.
-        DWORD error = GetLastError();
+        DWORD error = readOnly ? ERROR_ACCESS_DENIED : GetLastError();
         bool denied = framework::RunningWindows().IsNt() && error == ERROR_ACCESS_DENIED;
         framework::Ui().ShowMessage(Handle(), denied ? kFolderAccessDenied : kFileWriteFailed,
                                     kMessageTitle,

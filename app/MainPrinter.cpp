@@ -133,8 +133,7 @@ void CDlg_Main::ReportReadBack(const printer::ReadBackResult& result) {
     }
     ui.ShowMessage(Handle(), kReplyReceived, kMessageTitle, MB_OK | MB_ICONINFORMATION);
     // A reply of any other length changes nothing.
-    if (result.reply.size() != printer::kReplySize) return;
-    printer::DecodeReply(result.reply.data(), workingBlock.bytes.data());
+    if (!printer::DecodeReply(result.reply.data(), result.reply.size(), workingBlock)) return;
     UnpackBlock(workingBlock);
     printerSnapshot = fileSnapshot = workingBlock;
     EnableSendCommand(false);

@@ -126,7 +126,7 @@ set(TB_DIST ${TB_WIN_BUILD_DIR}/dist)
 set(TB_DIST_TBK42 ${TB_WIN_BUILD_DIR}/dist-parts/TBK42.EXE)
 set(tbsetup_cases lifecycle:win95 lifecycle:win98 lifecycle:winxp tree:win98 tree:winxp
     refusals:win98 refusals:winxp start:win95 start:win98 start:winxp long-title:win98
-    long-title:winxp failures:win98 failures:winxp)
+    long-title:winxp failures:win98 failures:winxp bad-disk:win98 bad-disk:winxp)
 foreach(case IN LISTS tbsetup_cases)
   string(REPLACE ":" ";" parts ${case})
   list(GET parts 0 script)

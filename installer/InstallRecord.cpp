@@ -34,10 +34,16 @@ bool IsUnsafePart(const std::string& part) {
     return part.back() == '.' || part.back() == ' ';
 }
 
+// A control character, a character the system reads as a path or drive separator or a
+// wildcard, or a lead byte without a valid trail byte: the system may read such a pair
+// as two characters, the second one a ":" or "/".
 bool HasUnsafeByte(const std::string& path) {
     for (std::size_t pos = 0; pos < path.size();) {
         unsigned char c = static_cast<unsigned char>(path[pos]);
-        if (cp932::IsLeadByte(c) && pos + 1 < path.size()) {
+        if (cp932::IsLeadByte(c)) {
+            bool paired = pos + 1 < path.size() &&
+                          cp932::IsTrailByte(static_cast<unsigned char>(path[pos + 1]));
+            if (!paired) return true;
             pos += 2;
             continue;
         }

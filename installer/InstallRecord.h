@@ -15,7 +15,8 @@ std::string FormatRecord(const std::vector<std::string>& entries);
 
 // Reads a record. Any line that is not a plain relative path (empty, absolute, a drive
 // or network path, a "." or ".." part or one the system would shorten to it, "/",
-// wildcards or control characters) makes the whole record unusable: false, no entries.
+// wildcards, control characters or a lead byte without its trail byte) makes the whole
+// record unusable: false, no entries.
 bool ParseRecord(const std::string& text, std::vector<std::string>& entries);
 
 // True when `relative` is a path the record may hold (the rule above, for one line).

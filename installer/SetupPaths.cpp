@@ -95,7 +95,8 @@ std::vector<std::string> FoldersTopDown(const std::string& path) {
     for (std::size_t i = skip; i < cuts.size(); ++i) {
         if (cuts[i] > 0) folders.push_back(path.substr(0, cuts[i]));
     }
-    if (!path.empty() && !EndsInBackslash(path)) folders.push_back(path);
+    // The path itself, unless it is only the root ("C:", "\\server\share").
+    if (!path.empty() && !EndsInBackslash(path) && cuts.size() >= skip) folders.push_back(path);
     return folders;
 }
 

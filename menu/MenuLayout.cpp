@@ -85,10 +85,12 @@ std::vector<std::string> PadAcceleratorTexts(const std::vector<std::string>& tex
             continue;
         }
         std::string left = text.substr(0, tab);
-        // A blank widens the text; stop anyway should a measure never grow.
-        for (std::size_t added = 0; measure(left) < widest && added <= 4 * text.size() + 64;
-             ++added) {
+        // Blanks until the part is as wide as the widest; stop should a blank add nothing.
+        for (int width = measure(left); width < widest;) {
             left += ' ';
+            int wider = measure(left);
+            if (wider <= width) break;
+            width = wider;
         }
         padded.push_back(left + text.substr(tab));
     }

@@ -132,7 +132,9 @@ void Put(unsigned char* target, Field f, std::size_t index, Coding coding, unsig
 
 } // namespace
 
-void DecodeReply(const unsigned char* reply, unsigned char* block) {
+bool DecodeReply(const unsigned char* reply, std::size_t size, SettingsBlock& settings) {
+    if (reply == nullptr || size != kReplySize) return false;
+    unsigned char* block = settings.bytes.data();
     for (const FieldCode& f : kFields) {
         unsigned value = (reply[f.replyByte] >> f.shift) & f.mask;
         Put(block + f.target.offset, f.target, f.index, f.coding, value);
@@ -144,6 +146,7 @@ void DecodeReply(const unsigned char* reply, unsigned char* block) {
         for (const GroupCode& g : kGroup)
             Put(target + g.inRecord.offset, g.inRecord, 0, g.coding, group[g.groupByte]);
     }
+    return true;
 }
 
 } // namespace printer

@@ -31,8 +31,11 @@ bool ReadSigned(SettingsBlock& block, Field f, SignedRange range, int& value) {
 }
 
 void WriteSigned(SettingsBlock& block, Field f, int value) {
+    static const char kHex[] = "0123456789ABCDEF";
+    if (value < kSignedFieldMin) value = kSignedFieldMin;
+    if (value > kSignedFieldMax) value = kSignedFieldMax;
     block.At(f, 0) = value < 0 ? 'F' : '0';
-    block.At(f, 1) = static_cast<unsigned char>((value < 0 ? 'G' : '0') + value);
+    block.At(f, 1) = static_cast<unsigned char>(kHex[value & 0x0F]);
 }
 
 std::string FormatSigned(int value) {

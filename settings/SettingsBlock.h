@@ -172,7 +172,13 @@ constexpr SignedRange kPrintPressureRange{'3', 'A'}; // -6..+3
 // leaving `value` alone, when the first character is neither "0" nor "F".
 bool ReadSigned(SettingsBlock& block, Field f, SignedRange range, int& value);
 
-// Writes a signed value: "F" and 71 + value when negative, else "0" and 48 + value.
+// The values whose 8-bit two's complement starts with "0" or "F".
+constexpr int kSignedFieldMin = -16;
+constexpr int kSignedFieldMax = 15;
+
+// Writes a signed value as the two hex capitals of its 8-bit two's complement: "F" and
+// 71 + value for -6..-1, "0" and 48 + value for 0..9. A value outside kSignedFieldMin..
+// kSignedFieldMax is clamped to it first, so only hex characters are ever written.
 void WriteSigned(SettingsBlock& block, Field f, int value);
 
 // How the pages show a signed value: "+3" when positive, "0", "-2".

@@ -8,6 +8,10 @@ bool IsLeadByte(unsigned char c) {
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+bool IsTrailByte(unsigned char c) {
+    return c >= 0x40 && c <= 0xFC && c != 0x7F;
+}
+
 std::size_t FitLength(const std::string& text, std::size_t maxBytes) {
     std::size_t pos = 0;
     while (pos < text.size()) {

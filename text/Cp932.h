@@ -8,6 +8,8 @@
 namespace cp932 {
 
 bool IsLeadByte(unsigned char c);
+// A byte that may follow a lead byte: 0x40-0x7E, 0x80-0xFC.
+bool IsTrailByte(unsigned char c);
 
 // Length in bytes of the longest prefix of `text` that is at most `maxBytes` long and
 // ends on a character boundary.

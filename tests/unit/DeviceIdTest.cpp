@@ -32,6 +32,11 @@ TEST(DeviceId, StatusFromExtsts) {
     // Readiness reads leading digits only.
     EXPECT_TRUE(Ready("EXTSTS:0000000A;"));
     EXPECT_FALSE(Ready("EXTSTS:00000010;"));
+    // A status that is no number reads as 0, as atoi reads it: ready. "BUSY" covers
+    // four characters of the preset, "BUSY1111" has no leading digit.
+    EXPECT_EQ("BUSY1111", Status("MFG:VARO;EXTSTS:BUSY;"));
+    EXPECT_TRUE(Ready("MFG:VARO;EXTSTS:BUSY;"));
+    EXPECT_FALSE(Ready("EXTSTS:1BUSY;"));
 }
 
 TEST(DeviceId, LongValueUsesItsFirstEightCharacters) {

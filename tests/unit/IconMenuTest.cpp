@@ -2,6 +2,7 @@
 #include "menu/MenuTemplate.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -235,4 +236,23 @@ TEST(IconMenuLook, SystemClassFromTheVersion) {
     EXPECT_TRUE(IsNewLook(1));
     EXPECT_FALSE(IsNewLook(2));
     EXPECT_TRUE(IsNewLook(3));
+}
+
+// A long item beside short ones with long accelerators: blanks narrow against the other
+// characters still bring every accelerator into the one column.
+TEST(IconMenuText, PaddingReachesTheColumnBesideAVeryLongItem) {
+    auto measure = [](const std::string& s) {
+        int width = 0;
+        for (char c : s) width += c == ' ' ? 1 : 12;
+        return width;
+    };
+    std::vector<std::string> padded =
+        PadAcceleratorTexts({std::string(40, 'W') + "\tF1", "x\tCtrl+X"}, measure);
+    // 40 * 12 + 1 = 481: "x" (12) needs 469 blanks.
+    EXPECT_EQ("x" + std::string(469, ' ') + "\tCtrl+X", padded[1]);
+    // A measure that ignores blanks gets one and no more.
+    auto blind = [](const std::string& s) {
+        return static_cast<int>(s.size() - std::count(s.begin(), s.end(), ' ')) * 12;
+    };
+    EXPECT_EQ("x \tF2", PadAcceleratorTexts({"xxxx\tF1", "x\tF2"}, blind)[1]);
 }

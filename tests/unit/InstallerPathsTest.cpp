@@ -46,3 +46,10 @@ TEST(InstallerPaths, FoldersToCreateTopDown) {
     EXPECT_EQ((std::vector<std::string>{"\\\\srv\\share\\a", "\\\\srv\\share\\a\\b"}),
               installer::FoldersTopDown("\\\\srv\\share\\a\\b"));
 }
+
+// A path that is only a root has nothing to create: no drive, no server or share.
+TEST(InstallerPaths, RootAloneGivesNoFolders) {
+    for (const char* root : {"C:", "C:\\", "\\\\srv", "\\\\srv\\share", "\\\\srv\\share\\"})
+        EXPECT_TRUE(installer::FoldersTopDown(root).empty()) << root;
+    EXPECT_EQ(std::vector<std::string>{"C:\\a"}, installer::FoldersTopDown("C:\\a"));
+}

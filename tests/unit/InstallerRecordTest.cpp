@@ -37,3 +37,19 @@ TEST(InstallerRecord, RemovalGoesDeepestFirstAndOncePerPath) {
     EXPECT_EQ((Entries{"A\\B\\x.txt", "A\\B", "ソ\\表", "A", "TBSETUP.LST", "C"}),
               installer::RemovalOrder(entries));
 }
+
+// A lead byte must be followed by a trail byte (0x40-0x7E, 0x80-0xFC): a pair such as
+// 0x8C ":" or 0x81 "/" could be read by the system as a character and then a drive or
+// path separator, so a record holding one is refused whole.
+TEST(InstallerRecord, LeadByteWithoutTrailByteSpoilsTheRecord) {
+    for (const char* bad : {"\x8C:x", "a\\\x81/..\\..\\x", "\x81\x2E\x2E", "x\x81", "\x9F\x7F",
+                            "\xE0\x3F", "\xFC\xFD"}) {
+        Entries read = {"stale"};
+        EXPECT_FALSE(installer::ParseRecord(std::string("TBK42.EXE\r\n") + bad + "\r\n", read))
+            << bad;
+        EXPECT_TRUE(read.empty());
+        EXPECT_FALSE(installer::IsSafeRelativePath(bad));
+    }
+    for (const char* good : {"\x81\x40", "\x9F\x7E", "\xE0\x80", "\xFC\xFC", "\x95\x5C.TXT"})
+        EXPECT_TRUE(installer::IsSafeRelativePath(good)) << good;
+}

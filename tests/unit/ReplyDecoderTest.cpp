@@ -3,23 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr unsigned char kUntouched = 0xEE;
 
 struct Decoded {
-    unsigned char block[printer::kReplyBlockSize];
+    settings::SettingsBlock settings;
     std::string Text(std::size_t offset, std::size_t length) const {
-        return std::string(reinterpret_cast<const char*>(block) + offset, length);
+        return std::string(reinterpret_cast<const char*>(settings.bytes.data()) + offset, length);
     }
 };
 
 Decoded Decode(const unsigned char (&reply)[printer::kReplySize]) {
     Decoded result;
-    for (unsigned char& b : result.block)
-        b = kUntouched;
-    printer::DecodeReply(reply, result.block);
+    result.settings.bytes.fill(kUntouched);
+    EXPECT_TRUE(printer::DecodeReply(reply, sizeof reply, result.settings));
     return result;
 }
 
@@ -40,12 +40,12 @@ TEST(ReplyDecoder, WritesOnlyFieldCharacters) {
     Decoded d = Decode(reply);
 
     std::size_t written = 0;
-    for (unsigned char b : d.block)
+    for (unsigned char b : d.settings.bytes)
         written += b != kUntouched;
     EXPECT_EQ(172u, written);
     for (std::size_t kept :
          {0u, 3u, 6u, 26u, 27u, 37u, 67u, 123u, 162u, 201u, 240u, 245u, 262u, 269u})
-        EXPECT_EQ(kUntouched, d.block[kept]) << "offset " << kept;
+        EXPECT_EQ(kUntouched, d.settings.bytes[kept]) << "offset " << kept;
 }
 
 TEST(ReplyDecoder, BitFieldsAndCharacters) {
@@ -58,24 +58,24 @@ TEST(ReplyDecoder, BitFieldsAndCharacters) {
     reply[31] = 4; // sheet-guide load time
     Decoded d = Decode(reply);
 
-    EXPECT_EQ('5', d.block[71]);
-    EXPECT_EQ(0x05, d.block[4]);
-    EXPECT_EQ(0x0A, d.block[5]);
-    EXPECT_EQ(0x0C, d.block[13]);
-    EXPECT_EQ(0x03, d.block[14]);
-    EXPECT_EQ('2', d.block[16]); // font1: low nibble
-    EXPECT_EQ('4', d.block[18]); // font2: high nibble
+    EXPECT_EQ('5', d.settings.bytes[71]);
+    EXPECT_EQ(0x05, d.settings.bytes[4]);
+    EXPECT_EQ(0x0A, d.settings.bytes[5]);
+    EXPECT_EQ(0x0C, d.settings.bytes[13]);
+    EXPECT_EQ(0x03, d.settings.bytes[14]);
+    EXPECT_EQ('2', d.settings.bytes[16]); // font1: low nibble
+    EXPECT_EQ('4', d.settings.bytes[18]); // font2: high nibble
     EXPECT_EQ("2", d.Text(20, 1));
     EXPECT_EQ("1", d.Text(22, 1));
     EXPECT_EQ("1", d.Text(24, 1));
-    EXPECT_EQ('4', d.block[246]);
-    EXPECT_EQ(kUntouched, d.block[245]);
+    EXPECT_EQ('4', d.settings.bytes[246]);
+    EXPECT_EQ(kUntouched, d.settings.bytes[245]);
 
     reply[21] = 0x3D; // bits 6 and 7 clear, bits 2-5 ignored
     d = Decode(reply);
-    EXPECT_EQ('1', d.block[20]);
-    EXPECT_EQ('0', d.block[22]);
-    EXPECT_EQ('0', d.block[24]);
+    EXPECT_EQ('1', d.settings.bytes[20]);
+    EXPECT_EQ('0', d.settings.bytes[22]);
+    EXPECT_EQ('0', d.settings.bytes[24]);
 }
 
 TEST(ReplyDecoder, NumbersAreCutToTheirWidth) {
@@ -127,4 +127,21 @@ TEST(ReplyDecoder, FormatRecordsPlaceEveryValue) {
     for (std::size_t sep : {2u, 6u, 10u, 14u, 18u, 22u, 26u, 30u, 33u, 36u})
         format3[sep] = ',';
     EXPECT_EQ("66,000,136,120,111,046,055,054,12,34,", format3);
+}
+
+// A reply of any length but 132 bytes is refused and the block keeps every byte; the
+// 132-byte buffers of the wrong-length cases hold values that would change the block.
+TEST(ReplyDecoder, OnlyA132ByteReplyIsDecoded) {
+    std::vector<unsigned char> reply(260, 7);
+    settings::SettingsBlock block;
+    block.bytes.fill(kUntouched);
+    const settings::SettingsBlock before = block;
+    for (std::size_t size : {std::size_t(0), std::size_t(1), std::size_t(112), std::size_t(131),
+                             std::size_t(133), std::size_t(260)}) {
+        EXPECT_FALSE(printer::DecodeReply(reply.data(), size, block)) << size;
+        EXPECT_EQ(before, block) << size;
+    }
+    EXPECT_FALSE(printer::DecodeReply(nullptr, 132, block));
+    EXPECT_TRUE(printer::DecodeReply(reply.data(), 132, block));
+    EXPECT_NE(before, block);
 }

@@ -124,3 +124,26 @@ TEST(SettingsBlock, ParseLeadingInt) {
     EXPECT_EQ(INT_MAX, ParseLeadingInt("99999999999999999999"));
     EXPECT_EQ(INT_MIN, ParseLeadingInt("-99999999999999999999"));
 }
+
+// A member text far outside any field's range still stores two hex capitals: the value
+// is clamped to the span whose form starts with "0" or "F", so it reads back as a number
+// (here "+100" and 2147483600 would have stored ":" plus 52 or overflowed).
+TEST(SettingsBlock, SignedStoreOfAnyTextWritesOnlyHex) {
+    SettingsBlock block = FactoryBlock;
+    const Field f = field::lf_pitch_front_tractor;
+    const struct {
+        const char* text;
+        const char* stored;
+    } cases[] = {{"+10", "0A"},         {"+100", "0F"},         {"2147483600", "0F"},
+                 {"99999999999", "0F"}, {"-7", "F9"},           {"-16", "F0"},
+                 {"-2147483648", "F0"}, {"-99999999999", "F0"}, {"+9", "09"}};
+    for (const auto& c : cases) {
+        block.SetText(f, "..");
+        StoreSignedText(c.text, block, f);
+        EXPECT_EQ(c.stored, block.Text(f)) << c.text;
+    }
+    WriteSigned(block, f, INT_MIN);
+    EXPECT_EQ("F0", block.Text(f));
+    WriteSigned(block, f, INT_MAX);
+    EXPECT_EQ("0F", block.Text(f));
+}

@@ -151,6 +151,20 @@ TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
          "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
         {[](wintest::SimulatedPort& p) { p.reply.resize(133); },
          "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
+        {[](wintest::SimulatedPort& p) { p.reply.clear(); }, "プリンタから設定値を取得しました。",
+         "Tuneboard", MB_ICONINFORMATION},
+        {[](wintest::SimulatedPort& p) { p.reply.resize(260, 0x31); },
+         "プリンタから設定値を取得しました。", "Tuneboard", MB_ICONINFORMATION},
+        // No "EXTSTS:" item: the status stays "11111111", not ready.
+        {[](wintest::SimulatedPort& p) { p.deviceId = "MFG:VARO;MDL:K42;CMD:ESC/P;"; },
+         "現在プリンタが印刷中あるいは、エラーが発生しているため、設定値の取得はできません。",
+         "Tuneboard", MB_ICONINFORMATION},
+        // Longer than the 256-byte buffer: its "EXTSTS:" item lies beyond it.
+        {[](wintest::SimulatedPort& p) {
+             p.deviceId = "MFG:VARO;MDL:" + std::string(300, 'K') + ";EXTSTS:00000000;";
+         },
+         "現在プリンタが印刷中あるいは、エラーが発生しているため、設定値の取得はできません。",
+         "Tuneboard", MB_ICONINFORMATION},
     };
     for (const Case& c : cases) {
         port = wintest::SimulatedPort();
@@ -169,6 +183,26 @@ TEST_F(PrinterCommandsTest, ReadBackFailuresShowTheirMessagesAndChangeNothing) {
             EXPECT_EQ(c.icon, Icon(ui.messages[0]));
         }});
     }
+}
+
+// A status that is no number reads as 0 the way the printer's own tools read it (atoi):
+// "EXTSTS:BUSY" counts as ready, and the reply decides what happens.
+TEST_F(PrinterCommandsTest, NonNumericStatusCountsAsReady) {
+    if (Nt()) GTEST_SKIP() << "the NT family reads nothing back";
+    port = wintest::SimulatedPort();
+    port.refusedOpens = 1 << 20; // start-up reads nothing
+    Run({[&] {
+        port = wintest::SimulatedPort();
+        ReadyPrinter();
+        port.deviceId = "MFG:VARO;MDL:K42;EXTSTS:BUSY;";
+        ASSERT_NE(0x05, window.WorkingBlock().bytes[4]);
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kReceiveCommand, 0);
+        EXPECT_EQ(0x05, window.WorkingBlock().bytes[4]); // MSW1 0xA5: low nibble
+        EXPECT_EQ(0x0A, window.WorkingBlock().bytes[5]); // high nibble
+        EXPECT_TRUE(window.PrinterSnapshot() == window.WorkingBlock());
+    }});
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ("プリンタから設定値を取得しました。", ui.messages[0].text);
 }
 
 TEST_F(PrinterCommandsTest, ReceiveAfterAChangeAsksBeforeDiscarding) {

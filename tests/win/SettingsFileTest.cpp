@@ -167,3 +167,33 @@ TEST_F(SettingsFileTest, SaveWithACentringValueOutOfRangeShowsTheParameterPageIn
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_TRUE(ui.fileRequests.empty());
 }
+
+// A read-only settings file loads like any other; saving over it is refused with the
+// family's message and the file keeps every byte.
+TEST_F(SettingsFileTest, ReadOnlyFileLoadsAndASaveOverItIsRefused) {
+    std::string file = TempPath("tb_readonly.dat");
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    settings::SettingsBlock stored = settings::FactoryBlock;
+    stored.bytes[5] = 0x0F; // MSW1 switches 5-8 on
+    auto encoded = settings::EncodeSettingsFile(stored);
+    const std::string content(encoded.begin(), encoded.end());
+    WriteAll(file, content);
+    ASSERT_TRUE(SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY));
+    Run({[&] {
+        ASSERT_FALSE(window.WorkingBlock() == stored);
+        Load(file);
+        EXPECT_TRUE(window.WorkingBlock() == stored);
+        EXPECT_TRUE(window.FileSnapshot() == stored);
+        ChangeSomething();
+        Save(file);
+        EXPECT_FALSE(window.FileSnapshot() == window.WorkingBlock());
+    }});
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(content, ReadAll(file));
+    ASSERT_EQ(1u, ui.messages.size());
+    const char* expected =
+        framework::RunningWindows().IsNt()
+            ? "指定されたフォルダへのアクセスは拒否されました。\n指定されたフォルダへ書き込むためには、管理者の権限が必要です。\n\n設定ファイルの保存先を変更してやり直してください。"
+            : "設定ファイルの書き込みに失敗しました。";
+    EXPECT_EQ(expected, ui.messages[0].text);
+}

@@ -149,3 +149,29 @@ TEST_F(TwoPrintersTest, CancelAtStartUpEndsTheProgram) {
     INT_PTR result = Run({[&] { PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0); }});
     EXPECT_EQ(IDOK, result);
 }
+
+// The chosen printer is deleted from the system before a send: the send is refused as
+// for an unusable printer, the printer selection is offered, and nothing counts as sent.
+TEST_F(TwoPrintersTest, APrinterDeletedBeforeASendIsReportedAndNothingCountsAsSent) {
+    Run({Choose(0),
+         [&] {
+             ASSERT_EQ(kSecond, window.PrinterName());
+             DeleteSecondPrinter();
+             SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting), BM_CLICK, 0, 0);
+             ui.messages.clear();
+             PostMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
+         },
+         [&] {
+             ASSERT_NE(nullptr, PrinterDialog());
+             EXPECT_TRUE(window.PrinterSnapshot() == settings::FactoryBlock);
+             EXPECT_FALSE(window.WorkingBlock() == settings::FactoryBlock);
+             EXPECT_TRUE(window.SendPending());
+             PostMessageA(PrinterDialog(), WM_COMMAND, IDCANCEL, 0);
+         },
+         [&] { EXPECT_FALSE(MenuGreyed(ids::kSendCommand)); }});
+    ASSERT_LE(1u, ui.messages.size());
+    EXPECT_EQ(
+        "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。",
+        ui.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), ui.messages[0].type & MB_ICONMASK);
+}
