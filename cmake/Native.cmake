@@ -10,6 +10,7 @@ find_package(GTest REQUIRED)
 
 include(cmake/Core.cmake)
 add_subdirectory(tests/unit)
+add_subdirectory(tests/bench)
 
 # The cross trees whose programs the Wine tests run (x86_64 builds under 64-bit Wine
 # where the machine cannot run 32-bit code), and the tree of the shipped i686 programs.
