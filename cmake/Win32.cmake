@@ -7,6 +7,31 @@ add_link_options(-static -static-libgcc -static-libstdc++
 
 enable_language(RC)
 
+# Release builds of what ships (MinSizeRel, the win and win64 trees): no exceptions or
+# RTTI, every function and datum in a section of its own so the linker drops what
+# nothing uses, a stripped image, and the lean replacements of the C++ runtime's
+# throwing helpers (framework/LeanRuntime.cpp) linked into the two programs.
+if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
+  set(TB_LEAN_RELEASE ON)
+  add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffunction-sections>
+                      $<$<COMPILE_LANGUAGE:C,CXX>:-fdata-sections>
+                      $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions>
+                      $<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>)
+  # i686 Windows unwinds by frames, not tables; without the tables (which point at
+  # every function) the linker can drop the unused functions.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-fno-asynchronous-unwind-tables>)
+  endif()
+  add_link_options(-Wl,--gc-sections -s)
+endif()
+
+# Marks `target` as one of the shipped programs.
+function(tb_shipped target)
+  if(TB_LEAN_RELEASE)
+    target_sources(${target} PRIVATE $<TARGET_OBJECTS:tb_lean_runtime>)
+  endif()
+endfunction()
+
 include(cmake/Core.cmake)
 add_subdirectory(framework)
 add_subdirectory(printer/win32)
@@ -24,6 +49,7 @@ else()
   add_subdirectory(cli)
   add_subdirectory(help)
   add_subdirectory(tools)
+  add_subdirectory(tools/bench)
   add_subdirectory(tests/e2e)
   include(cmake/Dist.cmake)
 endif()

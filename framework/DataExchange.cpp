@@ -4,6 +4,8 @@
 #include "text/Number.h"
 
 #include <cstdio>
+#include <map>
+#include <utility>
 #include <vector>
 
 namespace framework {
@@ -15,6 +17,20 @@ const char kOutOfRange[] = "%d から %d までの整数を入力してくださ
 const char kTooLong[] = "%u 文字以内で入力してください。";
 
 std::string messageTitle;
+
+// Controls found so far, by dialog and id. An entry is used only while its window is
+// still that dialog's control with that id; the table is emptied when it has grown
+// past any one program's controls (dialogs made and destroyed again leave entries).
+std::map<std::pair<HWND, int>, HWND> knownControls;
+constexpr std::size_t kKnownControlsLimit = 1024;
+
+bool StillControl(HWND control, HWND dialog, int id) {
+    return IsWindow(control) && GetParent(control) == dialog && GetDlgCtrlID(control) == id;
+}
+
+LRESULT SendToControl(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageA(Control(dialog, id), message, wParam, lParam);
+}
 
 // The top-level window that owns the dialog's messages (a page's main window).
 HWND MessageOwner(HWND dialog) {
@@ -34,6 +50,17 @@ std::string ItemText(HWND list, int index) {
 
 } // namespace
 
+HWND Control(HWND dialog, int id) {
+    auto key = std::make_pair(dialog, id);
+    auto known = knownControls.find(key);
+    if (known != knownControls.end() && StillControl(known->second, dialog, id)) return known->second;
+    HWND control = GetDlgItem(dialog, id);
+    if (!control) return nullptr;
+    if (knownControls.size() >= kKnownControlsLimit) knownControls.clear();
+    knownControls[key] = control;
+    return control;
+}
+
 void SetMessageTitle(const char* title) {
     messageTitle = title;
 }
@@ -42,26 +69,26 @@ const char* MessageTitle() {
 }
 
 void SetRadioIndex(HWND dialog, int firstId, int secondId, int index) {
-    CheckDlgButton(dialog, firstId, index == 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, secondId, index == 1 ? BST_CHECKED : BST_UNCHECKED);
+    SendToControl(dialog, firstId, BM_SETCHECK, index == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendToControl(dialog, secondId, BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int GetRadioIndex(HWND dialog, int firstId, int secondId) {
-    if (IsDlgButtonChecked(dialog, firstId) == BST_CHECKED) return 0;
-    if (IsDlgButtonChecked(dialog, secondId) == BST_CHECKED) return 1;
+    if (SendToControl(dialog, firstId, BM_GETCHECK, 0, 0) == BST_CHECKED) return 0;
+    if (SendToControl(dialog, secondId, BM_GETCHECK, 0, 0) == BST_CHECKED) return 1;
     return -1;
 }
 
 void SetCheck(HWND dialog, int id, int checked) {
-    CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    SendToControl(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int GetCheck(HWND dialog, int id) {
-    return IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0;
+    return SendToControl(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
 void SetListText(HWND dialog, int id, const std::string& text) {
-    HWND list = GetDlgItem(dialog, id);
+    HWND list = Control(dialog, id);
     LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
     for (int index = 0; index < count; ++index) {
         if (ItemText(list, index) == text) {
@@ -72,7 +99,7 @@ void SetListText(HWND dialog, int id, const std::string& text) {
 }
 
 std::string GetListText(HWND dialog, int id) {
-    HWND list = GetDlgItem(dialog, id);
+    HWND list = Control(dialog, id);
     LRESULT selected = SendMessageA(list, CB_GETCURSEL, 0, 0);
     return selected == CB_ERR ? std::string() : ItemText(list, static_cast<int>(selected));
 }
@@ -90,14 +117,23 @@ bool GetListText(HWND dialog, int id, std::size_t limit, std::string& text) {
 }
 
 void SetInt(HWND dialog, int id, int value) {
-    SetDlgItemInt(dialog, id, value, TRUE);
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    SetWindowTextA(Control(dialog, id), text);
 }
 
 std::string GetText(HWND dialog, int id) {
-    HWND control = GetDlgItem(dialog, id);
-    std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-    GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-    return text.data();
+    HWND control = Control(dialog, id);
+    // One message for the short texts of these dialogs: every message to an edit with an
+    // up-down buddy costs a window-server request under Wine. A text that may have been
+    // cut (near the buffer's end, possibly inside a double-byte character) is asked its
+    // length and read again.
+    char text[64];
+    int length = GetWindowTextA(control, text, sizeof text);
+    if (length >= 0 && length < static_cast<int>(sizeof text) - 2) return std::string(text, length);
+    std::vector<char> whole(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    GetWindowTextA(control, whole.data(), static_cast<int>(whole.size()));
+    return whole.data();
 }
 
 bool GetInt(HWND dialog, int id, int& value) {
@@ -122,7 +158,7 @@ bool GetInt(HWND dialog, int id, int min, int max, int& value) {
 void FailControl(HWND dialog, int id, const std::string& message) {
     Ui().ShowMessage(MessageOwner(dialog), message.c_str(), MessageTitle(),
                      MB_OK | MB_ICONEXCLAMATION);
-    HWND control = GetDlgItem(dialog, id);
+    HWND control = Control(dialog, id);
     SetFocus(control);
     char className[16] = {};
     GetClassNameA(control, className, sizeof className);

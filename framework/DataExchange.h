@@ -10,6 +10,11 @@
 
 namespace framework {
 
+// The control `id` of `dialog`, as GetDlgItem finds it, remembered after the first
+// search: under Wine each GetDlgItem is a request to the window server, and one
+// data-check reads every control of six pages. UI thread only.
+HWND Control(HWND dialog, int id);
+
 // The title of the exchange messages (each program sets its own at start-up).
 void SetMessageTitle(const char* title);
 const char* MessageTitle();

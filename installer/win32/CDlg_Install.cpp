@@ -47,6 +47,7 @@ bool SetString(HKEY key, const char* name, const std::string& value) {
 } // namespace
 
 void CDlg_Install::Work() {
+    StageTimer timer;
     StartSteps(CountFiles(sourceFolder) + 5, texts::kInstallStart);
     Pause(100);
     if (!FindExpandedFile(sourceFolder, record.programFile) ||
@@ -57,6 +58,7 @@ void CDlg_Install::Work() {
     CopyBeside(texts::kStepProgram, framework::ModulePath(), "TBSetup.exe");
     CopyBeside(texts::kStepSetupInfo, SetupInfoPath(), "TBSetup.ini");
     CopyTree(sourceFolder, installFolder, std::string());
+    timer.Report("setup.copy");
     Step(texts::kStepShortcuts);
     groupMade = CreateGroup();
     Step(texts::kStepRegistry);
@@ -64,6 +66,7 @@ void CDlg_Install::Work() {
     WriteRecord();
     Pause(1000);
     Step(texts::kStepDone);
+    timer.Report("setup.work");
     Finish(kRan);
 }
 

@@ -143,6 +143,29 @@ void Pause(DWORD milliseconds) {
     if (!skip) Sleep(milliseconds);
 }
 
+StageTimer::StageTimer() {
+    QueryPerformanceCounter(&start);
+}
+
+void StageTimer::Report(const char* key) const {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    char path[MAX_PATH] = {};
+    DWORD length = GetEnvironmentVariableA("TBSETUP_TIMING", path, sizeof path);
+    if (length == 0 || length >= sizeof path || !QueryPerformanceFrequency(&frequency)) return;
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    auto microseconds = static_cast<unsigned long>((now.QuadPart - start.QuadPart) * 1000000 /
+                                                   frequency.QuadPart);
+    char line[96];
+    int size = wsprintfA(line, "sample %s %lu\r\n", key, microseconds);
+    DWORD written = 0;
+    SetFilePointer(file, 0, nullptr, FILE_END);
+    WriteFile(file, line, static_cast<DWORD>(size), &written, nullptr);
+    CloseHandle(file);
+}
+
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type) {
     return framework::Ui().ShowMessage(owner, text.c_str(), caption.c_str(), type);
 }

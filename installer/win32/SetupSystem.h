@@ -55,6 +55,17 @@ template <class Visit> void ForEachEntry(const std::string& folder, Visit visit)
 // once) takes them out; it is meant for measuring and for the tests only.
 void Pause(DWORD milliseconds);
 
+// Measuring only: when TBSETUP_TIMING names a file, Report appends to it the time since
+// the timer was made as the line "sample KEY MICROSECONDS"; otherwise it does nothing.
+class StageTimer {
+public:
+    StageTimer();
+    void Report(const char* key) const;
+
+private:
+    LARGE_INTEGER start;
+};
+
 // Shows a message through the framework's seam (user-interface thread only).
 int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
