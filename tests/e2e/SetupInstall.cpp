@@ -97,8 +97,7 @@ void CheckNothingInstalled(e2e::Checks& checks, const SetupInfo& info, const std
 }
 
 // Starts the installer and waits for its folder dialog (null after a failed check).
-HWND StartInstaller(e2e::Checks& checks, Run& run, const std::string& exe,
-                    const SetupInfo& info) {
+HWND StartInstaller(e2e::Checks& checks, Run& run, const std::string& exe, const SetupInfo& info) {
     if (!checks.That(run.Start("\"" + exe + "\""), "TBSetup starts")) return nullptr;
     return WaitForFolderDialog(checks, run, info);
 }
@@ -129,14 +128,15 @@ void AnswerCopyFailed(e2e::Checks& checks, Run& run, HWND dialog, const SetupInf
     std::string text = e2e::MessageBoxText(box);
     const std::string format = kCopyFailed, head = format.substr(0, format.find("%s")),
                       tail = format.substr(format.find("%s") + 2);
-    bool framed = text.size() > head.size() + tail.size() && text.compare(0, head.size(), head) == 0 &&
+    bool framed = text.size() > head.size() + tail.size() &&
+                  text.compare(0, head.size(), head) == 0 &&
                   text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-    std::string file = framed ? text.substr(head.size(), text.size() - head.size() - tail.size())
-                              : "";
+    std::string file =
+        framed ? text.substr(head.size(), text.size() - head.size() - tail.size()) : "";
     checks.Equal("failed-copy message", Fill(kCopyFailed, "..." + name),
                  framed ? Fill(kCopyFailed, "..." + file.substr(file.size() >= name.size()
-                                                                   ? file.size() - name.size()
-                                                                   : 0))
+                                                                    ? file.size() - name.size()
+                                                                    : 0))
                         : text);
     checks.That(e2e::MessageBoxHasIcon(box), "failed-copy message: icon");
     e2e::ClickDialogButton(box, IDOK);
@@ -209,11 +209,9 @@ void Install(e2e::Checks& checks, const Args& args) {
     expected.insert(expected.end(), {kStepShortcuts, kStepRegistry, kStepInstalled});
     if (options.pause) {
         CheckSteps(checks, progress, expected, fileSteps);
-        const std::vector<Step>& steps = progress.steps;
-        // 500 ms for the step before the last and 1000 more before the last; counted
-        // from the step before, so that one seen late takes nothing away.
-        checks.That(steps.size() > 2 && steps.back().shownAt - steps[steps.size() - 3].shownAt >=
-                                            1750,
+        // 500 ms for the step before the last and 1000 more before the last.
+        const size_t count = progress.steps.size();
+        checks.That(count > 2 && LongestShown(progress, count - 2) >= 1480,
                     "a pause of 1000 ms before the last step");
     }
     if (options.linkFailures)
@@ -269,9 +267,9 @@ void Refusals(e2e::Checks& checks, const Args& args) {
     CharUpperA(&windowsUpper[0]);
     checks.Equal("drive Q: does not exist", DRIVE_NO_ROOT_DIR, GetDriveTypeA("Q:\\"));
     checks.That(Exists(args[1] + "\\DATA.TXT"), "the foreign folder holds a file");
-    const char* const kinds[] = {"no such drive",      "drive root",     "drive alone",
-                                 "Windows folder",     "Windows folder", "system folder",
-                                 "Program Files",      "Program Files",  "foreign folder"};
+    const char* const kinds[] = {"no such drive",  "drive root",     "drive alone",
+                                 "Windows folder", "Windows folder", "system folder",
+                                 "Program Files",  "Program Files",  "foreign folder"};
     const std::string paths[] = {"Q:\\TBK42",
                                  drive + ":\\",
                                  drive + ":",
@@ -321,8 +319,7 @@ enum class Outcome { Refused, Accepted, Moved };
 // One run with DISK = free megabytes + `more`: Refused when the free-space message came,
 // Accepted when the folder question came instead, Moved when the free space changed
 // meanwhile and the run tells nothing. The run is ended with Cancel.
-Outcome TryDisk(e2e::Checks& checks, const std::string& exe, const std::string& root,
-                DWORD more) {
+Outcome TryDisk(e2e::Checks& checks, const std::string& exe, const std::string& root, DWORD more) {
     SetupInfo info = ReadSetupInfo(exe);
     const std::string path = root + "TBK42";
     DWORD free = FreeMegabytes(root);

@@ -33,9 +33,9 @@ extern const char kCreateFolder[]; // %s: the path
 extern const char kStarting[];
 extern const char kMissingFiles[];
 extern const char kInstalled[];
-extern const char kCopyFailed[];     // %s: the file
+extern const char kCopyFailed[];    // %s: the file
 extern const char kNoInstallInfo[]; // the Programs folder cannot be found
-extern const char kShowHelp[]; // %s: the title
+extern const char kShowHelp[];      // %s: the title
 extern const char kSetupInfoBroken[];
 extern const char kInstallCaption[];
 extern const char kUninstallCaption[];
@@ -131,16 +131,23 @@ std::string PathText(HWND dialog);
 struct Step {
     int position;
     std::string percent, status;
-    DWORD shownAt; // tick count when the position first showed
+    DWORD shownAt;       // tick count when the position was first seen
+    DWORD notBefore = 0; // start of the last read that still saw the position before (0: none)
 };
 struct Progress {
     bool seen = false;
     int range = -1;
     std::string startPercent, startStatus; // as shown at position 0, if seen
     std::vector<Step> steps;
+    DWORD sawKnownAt = 0; // start of the last read that saw the latest position (or 0)
     DWORD closedAt = 0;
     std::vector<std::string> otherBoxes; // texts of boxes answered on the way
 };
+// The longest step `index` can have shown for: from the last read that still saw the
+// step before it to the first read that saw the next step (or the window gone). A driver
+// held up by a busy machine sees steps late, which widens this bound but never makes it
+// shorter than the step really was; ULONG_MAX where no earlier read bounds it.
+DWORD LongestShown(const Progress& progress, size_t index);
 // Follows the progress window of `run` (caption `caption`) until a message box whose
 // text begins with `finalText` appears (left open), or with an empty `finalText` until
 // the program ends. Boxes with a text in `allowed` are answered with OK
