@@ -10,13 +10,14 @@ namespace installer {
 
 namespace {
 
-// Splits at backslashes that are characters of their own.
+// Splits at backslashes and slashes that are characters of their own (the system takes
+// either for a separator).
 std::vector<std::string> Parts(const std::string& path) {
     std::vector<std::string> parts(1);
     for (std::size_t pos = 0; pos < path.size();) {
         unsigned char c = static_cast<unsigned char>(path[pos]);
         std::size_t step = (cp932::IsLeadByte(c) && pos + 1 < path.size()) ? 2 : 1;
-        if (step == 1 && c == '\\') {
+        if (step == 1 && (c == '\\' || c == '/')) {
             parts.emplace_back();
         } else {
             parts.back().append(path, pos, step);
@@ -26,11 +27,15 @@ std::vector<std::string> Parts(const std::string& path) {
     return parts;
 }
 
-// A part the system would read as something else: empty, only dots and blanks ("..",
-// ". ." and "..." all end up as "." or ".."), or with a trailing dot or blank.
+// Only dots and blanks: "..", ". ." and "..." all end up as "." or "..".
+bool IsDotsOnly(const std::string& part) {
+    return !part.empty() && part.find_first_not_of(". ") == std::string::npos;
+}
+
+// A part the system would read as something else: empty, only dots and blanks, or with
+// a trailing dot or blank.
 bool IsUnsafePart(const std::string& part) {
-    if (part.empty()) return true;
-    if (part.find_first_not_of(". ") == std::string::npos) return true;
+    if (part.empty() || IsDotsOnly(part)) return true;
     return part.back() == '.' || part.back() == ' ';
 }
 
@@ -69,6 +74,15 @@ bool IsSafeRelativePath(const std::string& relative) {
         if (IsUnsafePart(part)) return false;
     }
     return true;
+}
+
+bool StaysBelowFolder(const std::string& name) {
+    bool named = false;
+    for (const std::string& part : Parts(name)) {
+        if (IsDotsOnly(part)) return false;
+        named = named || !part.empty();
+    }
+    return named;
 }
 
 std::string FormatRecord(const std::vector<std::string>& entries) {

@@ -22,6 +22,11 @@ bool ParseRecord(const std::string& text, std::vector<std::string>& entries);
 // True when `relative` is a path the record may hold (the rule above, for one line).
 bool IsSafeRelativePath(const std::string& relative);
 
+// True when `name` joined below a folder names something inside it, as the Start-menu
+// group joined below the Programs folder must: some part is named, and none (between
+// backslashes or slashes) is only dots and blanks.
+bool StaysBelowFolder(const std::string& name);
+
 // Each path once (the first of those equal in any letter case), in their order.
 std::vector<std::string> UniquePaths(const std::vector<std::string>& entries);
 

@@ -132,12 +132,12 @@ void CDlg_Install::CopyOneFile(const std::string& name, const std::string& sourc
 }
 
 bool CDlg_Install::CreateGroup() {
-    std::string programs;
-    if (!FindProgramsFolder(programs)) {
+    std::string programs, group;
+    if (FindProgramsFolder(programs)) group = GroupFolder(programs, record.title);
+    if (group.empty()) {
         Ask(texts::kNoInstallInfo, record.title, MB_OK | MB_ICONERROR);
         return false;
     }
-    std::string group = GroupFolder(programs, record.title);
     CreateDirectoryA(group.c_str(), nullptr);
     // Only an existing folder is opened: the shell would report a missing one in a box
     // of its own, which would hold up this thread.

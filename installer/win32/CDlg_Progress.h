@@ -23,6 +23,8 @@ protected:
     BOOL OnInitDialog() override;
     // Escape and the close box do nothing while the worker runs: it still uses the window.
     void OnCancel() override;
+    // Enter does nothing: the window has no button, and only the worker closes it.
+    void OnOK() override {}
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
     // The work itself, on the worker thread; ends with Finish.

@@ -77,7 +77,7 @@ void CDlg_Uninstall::RemoveGroup() {
         return;
     }
     std::string group = GroupFolder(programs, record.title);
-    if (IsFolder(group)) RemoveTree(group);
+    if (!group.empty() && IsFolder(group)) RemoveTree(group);
 }
 
 bool CDlg_Uninstall::ReadInstallPath(HKEY key, std::string& folder) {

@@ -1,5 +1,6 @@
 #include "installer/win32/Shortcuts.h"
 
+#include "installer/InstallRecord.h"
 #include "installer/SetupPaths.h"
 #include "installer/win32/Texts.h"
 
@@ -41,6 +42,7 @@ bool FindProgramsFolder(std::string& folder) {
 }
 
 std::string GroupFolder(const std::string& programsFolder, const std::string& title) {
+    if (!installer::StaysBelowFolder(title)) return std::string();
     return installer::JoinPath(programsFolder, title);
 }
 

@@ -8,7 +8,9 @@ namespace installer_win32 {
 // "Programs" of the default user; false when neither is registered.
 bool FindProgramsFolder(std::string& folder);
 
-// The group folder of `title` inside the Programs folder.
+// The group folder of `title` inside the Programs folder; empty for a title that would
+// name the Programs folder itself or one outside it (".", "..\\x"), which the installation
+// never makes and the uninstallation never removes.
 std::string GroupFolder(const std::string& programsFolder, const std::string& title);
 
 // One link failure shown to the user; the next call of the link is still made.

@@ -53,3 +53,18 @@ TEST(InstallerRecord, LeadByteWithoutTrailByteSpoilsTheRecord) {
     for (const char* good : {"\x81\x40", "\x9F\x7E", "\xE0\x80", "\xFC\xFC", "\x95\x5C.TXT"})
         EXPECT_TRUE(installer::IsSafeRelativePath(good)) << good;
 }
+
+// The Start-menu group is the title joined below the Programs folder, and the
+// uninstallation removes it as a whole tree: a title that names the Programs folder
+// itself or climbs out of it must never be used.
+TEST(InstallerRecord, GroupTitleMustStayBelowTheProgramsFolder) {
+    for (const char* bad : {"", ".", "..", "...", ". .", "\\", "/", "..\\Startup", "a\\..\\..",
+                            "../..", "a/../..", "\\..", "\x95\\..\\.."}) {
+        EXPECT_FALSE(installer::StaysBelowFolder(bad)) << bad;
+    }
+    // "表" ends in the byte 0x5C: "表.." is one name, not "\x95" below "..".
+    for (const char* good : {"Varo Corvane K42 チューンボード", "a\\b", "Foo Inc.", "..a", "a..",
+                             "\x95\\..", "%s\\%d", "\\Group"}) {
+        EXPECT_TRUE(installer::StaysBelowFolder(good)) << good;
+    }
+}

@@ -82,13 +82,21 @@ TEST(InstallerProgressWindow, TenStepsOfTenPercentAndCloseRefusedWhileTheWorkerR
         {[&] {
              seen = FindWindowA("#32770", "インストール中...");
              caption = seen ? wintest::WindowText(seen) : "";
-             // Escape, the close box and a cancel command all arrive as IDCANCEL or WM_CLOSE.
+             // Escape, the close box and a cancel command arrive as IDCANCEL or WM_CLOSE;
+             // Enter, with no default button, as IDOK.
              SendMessageA(seen, WM_COMMAND, IDCANCEL, 0);
              SendMessageA(seen, WM_CLOSE, 0, 0);
              SendMessageA(seen, WM_SYSCOMMAND, SC_CLOSE, 0);
-             stayed = IsWindow(seen) && IsWindowVisible(seen);
+             SendMessageA(seen, WM_COMMAND, IDOK, 0);
+             SetForegroundWindow(seen);
+             SetFocus(seen);
+             wintest::PressKey(VK_RETURN);
+             wintest::PressKey(VK_ESCAPE);
          },
-         [&] { SetEvent(steps.go); }});
+         [&] {
+             stayed = IsWindow(seen) && IsWindowVisible(seen);
+             SetEvent(steps.go);
+         }});
     ASSERT_NE(nullptr, seen);
     EXPECT_EQ("インストール中...", caption);
     EXPECT_TRUE(stayed);
