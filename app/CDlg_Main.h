@@ -99,7 +99,8 @@ private:
     // the changed settings or the printer was not ready.
     bool ReadBackSettings();
     // Asks to send, then to save, settings that would otherwise be lost; false when the
-    // caller must stop (Cancel, or a centring value out of range).
+    // caller must stop (Cancel, a centring value out of range, or a save the disk
+    // refused: the settings stay in the window, to be saved elsewhere).
     bool OfferToKeepChanges(const char* sendQuestion, const char* saveQuestion);
     bool Offer(const char* question, void (CDlg_Main::*keep)());
     // Asks before settings the printer does not hold are replaced; true to go on.
@@ -122,6 +123,8 @@ private:
     char helpPath[MAX_PATH] = {};
     bool sendPending = false;
     bool startupDone = false;
+    // Set by a save whose file could not be written (the user has been told).
+    bool saveRefused = false;
     std::string printerName;
     std::string portName;
     settings::SettingsBlock workingBlock;

@@ -77,8 +77,9 @@ bool CDlg_Main::OfferToKeepChanges(const char* sendQuestion, const char* saveQue
     bool toSend = workingBlock != printerSnapshot;
     bool toSave = workingBlock != fileSnapshot;
     if (toSend && !Offer(sendQuestion, &CDlg_Main::SendSettings)) return false;
+    saveRefused = false;
     if (toSave && !Offer(saveQuestion, &CDlg_Main::SaveSettingsFile)) return false;
-    return true;
+    return !saveRefused;
 }
 
 bool CDlg_Main::Offer(const char* question, void (CDlg_Main::*keep)()) {

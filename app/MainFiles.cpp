@@ -103,6 +103,7 @@ void CDlg_Main::SaveSettingsFile() {
         framework::Ui().ShowMessage(Handle(), denied ? kFolderAccessDenied : kFileWriteFailed,
                                     kMessageTitle,
                                     MB_OK | (denied ? MB_ICONEXCLAMATION : MB_ICONSTOP));
+        saveRefused = true;
         return;
     }
     auto content = settings::EncodeSettingsFile(workingBlock);
@@ -111,6 +112,7 @@ void CDlg_Main::SaveSettingsFile() {
     written = CloseHandle(file) && written;
     if (!written) {
         framework::Ui().ShowMessage(Handle(), kFileWriteFailed, kMessageTitle, MB_OK | MB_ICONSTOP);
+        saveRefused = true;
         return;
     }
     fileSnapshot = workingBlock;

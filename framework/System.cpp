@@ -10,9 +10,11 @@ WindowsVersion RunningWindows() {
 }
 
 std::string ModulePath() {
+    // A path cut at the buffer's end is not terminated on the NT family: take the
+    // length the call returns, never more than the buffer.
     char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    return path;
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length < sizeof path ? length : sizeof path);
 }
 
 } // namespace framework

@@ -278,6 +278,31 @@ TEST_F(PrinterCommandsTest, YesToSaveThenACancelledFileDialogStillEnds) {
     EXPECT_EQ(2u, ui.messages.size());
 }
 
+// The user was told the file could not be written: quitting would lose the settings,
+// so the window stays for a save elsewhere; the next quit asks again.
+TEST_F(PrinterCommandsTest, YesToSaveThenAWriteTheDiskRefusesKeepsRunning) {
+    bool stayed = false;
+    INT_PTR result = Run({[&] {
+                              ChangeSomething();
+                              ui.answers = {IDNO, IDYES};
+                              // opens, but every write fails for lack of space
+                              ui.files = {"Z:\\dev\\full"};
+                              SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0);
+                          },
+                          // Runs only while the window's modal loop still runs.
+                          [&] {
+                              stayed = IsWindowVisible(window.Handle()) != FALSE;
+                              ui.answers = {IDNO, IDNO};
+                              SendMessageA(window.Handle(), WM_COMMAND, ids::kExitCommand, 0);
+                          }});
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(IDOK, result);
+    ASSERT_EQ(5u, ui.messages.size());
+    EXPECT_EQ("Tuneboard を終了する前に、設定ファイルへ保存しますか？", ui.messages[1].text);
+    EXPECT_EQ("設定ファイルの書き込みに失敗しました。", ui.messages[2].text);
+    EXPECT_EQ("Tuneboard を終了する前に、設定ファイルへ保存しますか？", ui.messages[4].text);
+}
+
 TEST_F(PrinterCommandsTest, YesToSendWithACentringValueOutOfRangeKeepsRunning) {
     std::string jobs = wintest::JobsFile();
     DeleteFileA(jobs.c_str());
