@@ -36,8 +36,8 @@ bool CApp_Main::InitInstance() {
     // Marks this copy as running until the process ends; without it the program runs
     // unprotected.
     HANDLE marker = CreateMutexA(nullptr, TRUE, name.c_str());
-    // Dialog controls draw themselves in 3-D on every 32-bit Windows (the templates ask
-    // for DS_3DLOOK), so there is no 3-D subclassing library to turn on.
+    // The system draws dialog controls in 3-D for a program marked for Windows 4.0, as
+    // this one is, so there is no 3-D subclassing library to turn on.
     framework::SetMessageTitle(kMessageTitle);
     {
         CDlg_Main mainWindow;
