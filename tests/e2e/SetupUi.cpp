@@ -294,7 +294,7 @@ void ReadProgress(HWND window, Progress& progress) {
 
 } // namespace
 
-Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND folderDialog,
+Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND ownDialog,
                         const std::string& finalText, const std::vector<std::string>& allowed) {
     Progress progress;
     HWND window = nullptr;
@@ -317,7 +317,7 @@ Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND
             progress.closedAt = GetTickCount();
         }
         for (HWND box : e2e::VisibleWindows(run.Id(), "#32770")) {
-            if (box == window || box == folderDialog) continue;
+            if (box == window || box == ownDialog) continue;
             if (!window && e2e::WindowText(box) == caption) break; // shown just now
             std::string boxCaption = e2e::WindowText(box), text = e2e::MessageBoxText(box);
             if (!IsWindow(box)) continue; // a box closed just now, gone while it was read

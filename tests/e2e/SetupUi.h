@@ -153,8 +153,9 @@ DWORD LongestShown(const Progress& progress, size_t index);
 // the program ends. Boxes with a text in `allowed` are answered with OK
 // and recorded; any other box is a failed check, answered with OK too. Requests to close
 // the window (Cancel as from Escape, the close box) are made at the first step; the
-// window must ignore them.
-Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND folderDialog,
+// window must ignore them. `ownDialog` is the run's dialog that started the work (the
+// folder dialog, or the confirmation, which may still be closing): never taken for a box.
+Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND ownDialog,
                         const std::string& finalText, const std::vector<std::string>& allowed);
 // Checks the steps of a run with its pauses (without them the steps pass too quickly to
 // be seen): `expected` are the status texts in order (an empty text matches any of

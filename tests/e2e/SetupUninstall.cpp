@@ -137,7 +137,7 @@ void Uninstall(e2e::Checks& checks, const Args& args) {
         return;
     }
     checks.That(e2e::ClickDialogButton(dialog, IDOK), "Yes pressed");
-    Progress progress = FollowProgress(checks, run, kUninstallCaption, nullptr, kUninstalled, {});
+    Progress progress = FollowProgress(checks, run, kUninstallCaption, dialog, kUninstalled, {});
     std::vector<std::string> expected = {kStepRemoveShortcuts, kStepRemoveRegistry};
     expected.insert(expected.end(), count, kStepRemoveFile);
     if (pause) CheckSteps(checks, progress, expected, {});
