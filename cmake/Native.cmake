@@ -25,6 +25,6 @@ include(cmake/WineTests.cmake)
 # The help generator's own code, for its unit tests.
 add_library(helpgen_core STATIC
   tools/helpgen/HelpBook.cpp tools/helpgen/HtmlHelpProject.cpp
-  tools/helpgen/SettingLists.cpp tools/helpgen/WinHelpFile.cpp)
+  tools/helpgen/ProgramTexts.cpp tools/helpgen/SettingLists.cpp tools/helpgen/WinHelpFile.cpp)
 tb_target(helpgen_core)
 target_link_libraries(unit_tests PRIVATE helpgen_core)

@@ -2,6 +2,7 @@
 // a help viewer reads it, the contents file and the HTML Help project.
 #include "tools/helpgen/HelpBook.h"
 #include "tools/helpgen/HtmlHelpProject.h"
+#include "tools/helpgen/ProgramTexts.h"
 #include "tools/helpgen/SettingLists.h"
 #include "tools/helpgen/WinHelpFile.h"
 
@@ -257,4 +258,67 @@ TEST(HtmlHelp, ProjectPagesContentsAndIndex) {
     ASSERT_NE(common, std::string::npos);
     EXPECT_NE(index.find("value=\"top.htm\"", common), std::string::npos);
     EXPECT_NE(index.find("value=\"child.htm\"", common), std::string::npos);
+}
+
+// The check that topics quote only texts the programs show.
+namespace {
+
+ProgramTexts TextsOf(const std::string& source) {
+    ProgramTexts texts;
+    for (const std::string& literal : StringLiterals(source)) texts.Add(literal);
+    return texts;
+}
+
+// A menu, a dialog and a text header as the programs write them.
+const std::string kProgramSource = u8R"src(// "コメントの中"
+MENUITEM "設定ファイルの読み込み(&O)...\tCtrl+O", ID_FILE_LOAD
+MENUITEM "パラメータ設定（&P）\tCtrl+P", ID_PAGE_PARAM
+CONTROL "ＣＲ，ＬＦ，\nＥＳＣ ａ (&E)", IDC, "Button", 10, 20
+inline constexpr char kQuestion[] =
+    "設定が変更されています。\n"
+    "コマンドを続行すると設定の変更は破棄されます。";
+inline constexpr char kCaption[] = "%sの設定(&D)...";
+inline constexpr char kRange[] = "%d から %d までの整数を入力してください。";
+const char kCopyFailed[] = "次のファイルをインストールできませんでした。\n%s\n中止します。";
+snprintf(text, size, "%d", value); char quote = '"';
+)src";
+
+} // namespace
+
+TEST(HelpQuotes, OnlyTextsTheProgramsShowAreQuotable) {
+    ProgramTexts texts = TextsOf(kProgramSource);
+    struct Case {
+        const char* quote;
+        bool shown;
+    } cases[] = {
+        {u8"設定ファイルの読み込み(O)...", true},   // a menu command as shown
+        {u8"設定ファイルの読込み(O)...", false},    // misspelt
+        {u8"設定ファイルの読み込み(&O)...", false}, // the "&" is not shown
+        {u8"設定ファイルの読み込み(O)...Ctrl+O", false},
+        {u8"パラメータ設定（P）", true},
+        {u8"パラメータ設定(P)", false}, // other brackets than the menu's
+        {u8"パラメータ設定", true},     // without its mnemonic
+        {u8"ＣＲ，ＬＦ，ＥＳＣ ａ", true},  // two lines joined, without the mnemonic
+        {u8"ＥＳＣ ａ (E)", true},
+        {u8"設定が変更されています。コマンドを続行すると設定の変更は破棄されます。", true},
+        {u8"設定が変更されています。", true}, // one whole line of a message
+        {u8"設定が変更されて", false},        // part of a line
+        {u8"書式２の設定(D)...", true},       // "%s" filled in
+        {u8"の設定(D)...", false},            // a field stands for some text
+        {u8"2 から 5 までの整数を入力してください。", true},
+        {u8"二 から 5 までの整数を入力してください。", false}, // "%d" is a number
+        {"7", false},                // a literal of nothing but fields is no text
+        {u8"中止します。", true},
+        {"x", false},                // nor is a line of one field
+        {u8"コメントの中", false},   // comments hold no texts
+        {",", false},                // nor do character literals
+    };
+    for (const Case& c : cases) EXPECT_EQ(texts.Shows(c.quote), c.shown) << c.quote;
+}
+
+TEST(HelpQuotes, TopicsReportQuotesNoProgramShows) {
+    ProgramTexts texts = TextsOf(kProgramSource);
+    EXPECT_EQ(UnknownQuotes(u8"「パラメータ設定（P）」を選び、［はい］で「読込み」。\n", texts),
+              std::vector<std::string>{u8"読込み"});
+    EXPECT_THROW(QuotedTexts(u8"「閉じていない\n」"), SourceError);
 }
