@@ -240,5 +240,7 @@ TEST(ReadBack, LengthPrefixOnlyBeforeUnkeyedText) {
     EXPECT_EQ(0u, offset("MFG:VARO;EXTSTS:00000000;"));
     // A control character in front of items the walk already finds is left alone.
     EXPECT_EQ(0u, offset("\x01;EXTSTS:00000000;"));
+    // One known key is enough, even when unknown items follow it.
+    EXPECT_EQ(0u, offset("\x01;MDL:K42;X:1;"));
     EXPECT_EQ(0u, offset(std::string("\0\x01", 2)));
 }
