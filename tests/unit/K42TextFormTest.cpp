@@ -296,9 +296,13 @@ TEST(K42Show, CodesNoPageShowsCarryTheirRawCode) {
     Put(block, kCentringCutSheet, "99");
     block.bytes[kMsw1] = 0x06;
     Put(block, kReserved26, "A");
+    Put(block, kLfPitchSheetGuide, "FG"); // a signed code after "F" the page shows as 0
+    Put(block, kPrintPressure, "1A");      // after any other first character it shows nothing
     std::string text = cli::ShowBlock(block);
     EXPECT_NE(std::string::npos, text.find("カット紙: 40 桁（コード 3939）\n")) << text;
     EXPECT_NE(std::string::npos, text.find("（MSW1-1/2/3）: 日本（コード 6）\n"));
+    EXPECT_NE(std::string::npos, text.find(": 0（コード 4647）\n"));
+    EXPECT_NE(std::string::npos, text.find(": （コード 3141）\n"));
     EXPECT_NE(std::string::npos, text.find("ページにないバイト\n  バイト 26: （コード 41）\n"));
 }
 
