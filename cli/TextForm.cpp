@@ -5,6 +5,7 @@
 #include "cli/Settings.h"
 #include "settings/FactoryBlock.h"
 #include "settings/SettingTexts.h"
+#include "text/Cp932.h"
 
 #include <set>
 #include <vector>
@@ -34,6 +35,13 @@ struct Line {
     std::string value;
 };
 
+// True when `text` ends in "]" as a character of its own: 0x5D is also a CP932 trail
+// byte ("ゾ" is 0x83 0x5D).
+bool EndsInBracket(const std::string& text) {
+    return !text.empty() && text.back() == ']' &&
+           cp932::FitLength(text, text.size() - 1) == text.size() - 1;
+}
+
 // ";" and "#" are below the range of CP932 trail bytes, so the first one starts the
 // comment even after double-byte text.
 Line ParseLine(const std::string& raw) {
@@ -43,7 +51,7 @@ Line ParseLine(const std::string& raw) {
     Line line;
     if (text.empty()) return line;
     if (text.front() == '[') {
-        line.kind = text.back() == ']' ? Line::Section : Line::Bad;
+        line.kind = EndsInBracket(text) ? Line::Section : Line::Bad;
         line.name = Trimmed(text.substr(1, text.size() - 2));
         return line;
     }

@@ -93,3 +93,23 @@ TEST(EditRules, OneRunReportsItsSteps) {
     EXPECT_EQ(200, check.value); // the slider follows the value the run read
     EXPECT_EQ("170", check.correction.value_or("-"));
 }
+
+// A text of exactly an edit's longest length stays as typed; one character more is cut to
+// its leading digits. Without the focus nothing else is corrected.
+TEST(EditRules, LongestTextStaysAndOneMoreIsCut) {
+    const struct {
+        EditRule rule;
+        std::size_t longest;
+    } cases[] = {
+        {EditRule::ParamCutSheet, 3},      {EditRule::ParamFrontTractor, 3},
+        {EditRule::ParamRearTractor, 4},   {EditRule::ParamLoadTime, 2},
+        {EditRule::FormatLoadPosition, 4}, {EditRule::FormatPaperLength, 3},
+        {EditRule::FormatLeftMargin, 4},   {EditRule::FormatRightMargin, 4},
+        {EditRule::FormatCorrection, 3},
+    };
+    for (const auto& c : cases) {
+        const std::string longest = std::string(c.longest - 1, '0') + "5";
+        EXPECT_EQ(longest, SimulateEdit(c.rule, longest, false).text) << longest;
+        EXPECT_EQ("5", SimulateEdit(c.rule, "0" + longest, false).text) << longest;
+    }
+}

@@ -36,6 +36,15 @@ TEST(FormatRecord, NearestStop) {
     EXPECT_EQ(&kPostcardStops, &StopsFor(kPostcard));
 }
 
+// The load position of each feed stop; the postcard slider differs only at stop 7.
+TEST(FormatRecord, StopTablesHoldEachStopsLoadPosition) {
+    const int normal[kStopCount] = {0, 15, 18, 20, 28, 30, 40, 46, 60, 120};
+    for (int stop = 0; stop < kStopCount; ++stop) {
+        EXPECT_EQ(normal[stop], kNormalStops[stop]) << stop;
+        EXPECT_EQ(stop == 7 ? 54 : normal[stop], kPostcardStops[stop]) << stop;
+    }
+}
+
 TEST(FormatRecord, ShortRecordRoundTrip) {
     ShortRecord record = Record<short_record::size>(FactoryBlock.Text(field::format0));
     FormatFields f = ParseShortRecord(record);

@@ -218,11 +218,14 @@ TEST(IconMenuText, WidestTextWithATabGetsOneBlank) {
 
 TEST(IconMenuText, MnemonicInEitherCase) {
     std::vector<std::u16string> texts = {u"パラメータ設定（&P）\tCtrl+P", u"機能選択(&K)\tCtrl+K",
-                                         u"K without a mnemonic", u"Second (&K)"};
+                                         u"K without a mnemonic", u"Second (&K)",
+                                         u"Zoom (&z)", u"(&A)ll"};
     EXPECT_EQ(1, FindMnemonic(texts, u'k'));
     EXPECT_EQ(1, FindMnemonic(texts, u'K'));
     EXPECT_EQ(0, FindMnemonic(texts, u'p'));
-    EXPECT_EQ(-1, FindMnemonic(texts, u'z'));
+    EXPECT_EQ(4, FindMnemonic(texts, u'Z'));
+    EXPECT_EQ(5, FindMnemonic(texts, u'a'));
+    EXPECT_EQ(-1, FindMnemonic(texts, u'q'));
     EXPECT_EQ(-1, FindMnemonic({}, u'k'));
 }
 

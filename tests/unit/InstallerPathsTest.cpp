@@ -19,6 +19,7 @@ TEST(InstallerPaths, UpperCaseLeavesDoubleByteCharactersAlone) {
     EXPECT_EQ("C:\\PROGRAM FILES\\TBK42.EX_", installer::UpperCase("C:\\Program Files\\tbk42.ex_"));
     EXPECT_EQ(std::string("\x83\x62") + "B", installer::UpperCase("ッb"));
     EXPECT_TRUE(installer::EqualsNoCase("c:\\windows", "C:\\WINDOWS"));
+    EXPECT_EQ("Z:\\AZ`{@[", installer::UpperCase("z:\\az`{@["));
     EXPECT_FALSE(installer::EqualsNoCase("ッ", "ィ"));
 }
 

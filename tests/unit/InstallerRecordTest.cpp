@@ -68,3 +68,14 @@ TEST(InstallerRecord, GroupTitleMustStayBelowTheProgramsFolder) {
         EXPECT_TRUE(installer::StaysBelowFolder(good)) << good;
     }
 }
+
+// The ends of what a line may hold: 259 bytes, and bytes from the blank upwards.
+TEST(InstallerRecord, LineLimitsEndWhereTheyShould) {
+    const struct {
+        std::string line;
+        bool safe;
+    } cases[] = {{std::string(259, 'a'), true}, {std::string(260, 'a'), false},
+                 {"a b", true},                 {"a\x1F" "b", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.safe, installer::IsSafeRelativePath(c.line)) << c.line.size();
+}

@@ -44,8 +44,10 @@ installer::InstallTarget Target(const std::string& path) {
 } // namespace
 
 TEST(InstallerInstallPath, RefusesRootsAndSystemFolders) {
-    EXPECT_FALSE(installer::IsRefusedInstallPath(Target("C:\\Program Files\\Foo")));
+    for (const char* path : {"C:\\Program Files\\Foo", "a:\\Foo", "Z:\\Foo", "z:\\Foo"})
+        EXPECT_FALSE(installer::IsRefusedInstallPath(Target(path))) << path;
     for (const char* path : {"", "Foo", "\\Foo", "\\\\srv\\share\\Foo", "C:Foo", "C:/Foo", "1:\\Foo",
+                             "@:\\Foo", "[:\\Foo", "`:\\Foo", "{:\\Foo",
                              "C:\\", "C:", "d:\\", "c:\\windows", "C:\\WINDOWS\\", "C:\\Windows\\System32",
                              "C:\\PROGRAM FILES", "c:\\program files\\"}) {
         EXPECT_TRUE(installer::IsRefusedInstallPath(Target(path))) << path;
@@ -111,6 +113,19 @@ TEST(InstallerProgress, MoreThanSixteenBitsOfStepsIsScaledEvenly) {
     EXPECT_EQ(65535u, previous);
     EXPECT_EQ(100, installer::PercentOf(previous, scale.range));
     EXPECT_EQ(0, installer::PercentOf(installer::PositionAfter(scale, 1), scale.range));
+}
+
+// A worker that reports more steps than it counted leaves the bar at its end.
+TEST(InstallerProgress, StepsBeyondTheCountStayAtTheEnd) {
+    const struct {
+        std::uint64_t steps;
+        std::uint32_t done;
+        std::uint32_t position;
+    } cases[] = {{10, 11, 10}, {10, 4000000000u, 10}, {100005, 100006, 65535}, {0, 1, 0}};
+    for (const auto& c : cases) {
+        auto scale = installer::ScaleFor(c.steps);
+        EXPECT_EQ(c.position, installer::PositionAfter(scale, c.done)) << c.steps << " " << c.done;
+    }
 }
 
 TEST(InstallerTexts, SubstitutionTakesValuesAsPlainText) {

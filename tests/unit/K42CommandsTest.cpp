@@ -119,10 +119,23 @@ TEST(K42Commands, BadTextWritesNothing) {
     EXPECT_EQ(0, system.writes);
     EXPECT_EQ(SettingsFile(Changed()), system.files["keep.dat"]);
     EXPECT_NE(std::string::npos, system.err.find("bad.txt: 2 行目: param.font1")) << system.err;
+}
 
-    system.files["huge.txt"] = std::vector<unsigned char>(cli::kMaxInputSize + 1, ';');
-    EXPECT_EQ(kError, system.Run({"import", "huge.txt", "keep.dat"}));
-    EXPECT_EQ(0, system.writes);
+// A text of the largest size import takes is read whole; one byte more is refused.
+TEST(K42Commands, ImportTakesATextUpToItsLargestSize) {
+    const struct {
+        std::size_t size;
+        int exit;
+    } cases[] = {{cli::kMaxInputSize, kOk}, {cli::kMaxInputSize + 1, kError}};
+    for (const auto& c : cases) {
+        ScriptedSystem system;
+        ASSERT_EQ(kOk, system.Run({"export", "factory"}));
+        std::string text = system.out;
+        text.resize(c.size, ';'); // a comment line after the last setting
+        system.files["in.txt"] = Bytes(text);
+        EXPECT_EQ(c.exit, system.Run({"import", "in.txt", "out.dat"})) << c.size << system.err;
+        EXPECT_EQ(c.exit == kOk ? 1 : 0, system.writes) << c.size;
+    }
 }
 
 TEST(K42Commands, SendReportsEveryPrinterAndFailsWhenOneRefuses) {

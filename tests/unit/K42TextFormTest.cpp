@@ -201,6 +201,9 @@ TEST(K42TextForm, RefusesBadValuesNamingFieldAndLine) {
         {factory + "[param]\nfonts = 1\n", "param.fonts という項目はありません"},
         {factory + "[msw1]\nhigh_bits = raw:1100\n", "msw1.high_bits"},
         {factory + "just words\n", "形ではありません"},
+        {factory + "[param\n", "形ではありません"},
+        {factory + "[ゾ\n", "形ではありません"}, // its trail byte is "]"
+        {WithValue(factory, "msw1", "country", "raw:8"), "msw1.country"},
         {"font1 = 1\n", "1 行目: 項目の前にセクションがありません"},
         {factory.substr(0, factory.find("font2 =")), "param.font2 がありません"},
     };
@@ -213,6 +216,27 @@ TEST(K42TextForm, RefusesBadValuesNamingFieldAndLine) {
         EXPECT_NE(std::string::npos, error.find(c.message)) << error;
         EXPECT_EQ(0u, error.find("t.txt: ")) << error;
         EXPECT_EQ(before, block) << c.message;
+    }
+}
+
+// A switch sets its own bit and keeps the other switches and the unused upper bits.
+TEST(K42TextForm, SwitchEditKeepsTheOtherBitsOfItsByte) {
+    const struct {
+        const char* section;
+        const char* key;
+        const char* word;
+        std::size_t offset;
+        unsigned char before;
+        unsigned char after;
+    } cases[] = {
+        {"msw1", "switch4", "1", kMsw1, 0xA0, 0xA8}, {"msw1", "switch5", "1", kMsw1 + 1, 0xB0, 0xB1},
+        {"msw4", "switch8", "1", 14, 0xC0, 0xC8},    {"msw4", "switch8", "0", 14, 0xFF, 0xF7},
+    };
+    for (const auto& c : cases) {
+        SettingsBlock block = FactoryBlock;
+        block.bytes[c.offset] = c.before;
+        ASSERT_TRUE(cli::FindSetting(c.section, c.key)->SetWord(c.word, block));
+        EXPECT_EQ(c.after, block.bytes[c.offset]) << c.section << "." << c.key;
     }
 }
 
@@ -272,9 +296,13 @@ TEST(K42Show, CodesNoPageShowsCarryTheirRawCode) {
     Put(block, kCentringCutSheet, "99");
     block.bytes[kMsw1] = 0x06;
     Put(block, kReserved26, "A");
+    Put(block, kLfPitchSheetGuide, "FG"); // a signed code after "F" the page shows as 0
+    Put(block, kPrintPressure, "1A");      // after any other first character it shows nothing
     std::string text = cli::ShowBlock(block);
     EXPECT_NE(std::string::npos, text.find("カット紙: 40 桁（コード 3939）\n")) << text;
     EXPECT_NE(std::string::npos, text.find("（MSW1-1/2/3）: 日本（コード 6）\n"));
+    EXPECT_NE(std::string::npos, text.find(": 0（コード 4647）\n"));
+    EXPECT_NE(std::string::npos, text.find(": （コード 3141）\n"));
     EXPECT_NE(std::string::npos, text.find("ページにないバイト\n  バイト 26: （コード 41）\n"));
 }
 

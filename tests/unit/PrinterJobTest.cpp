@@ -17,6 +17,7 @@ public:
     std::uint32_t status = 0;
     bool docStarts = true;
     std::size_t perWrite = 1000; // bytes taken per write; 0 fails the write
+    std::size_t overReport = 0;  // added to the count a write reports
 
     std::vector<std::string> log;
     std::vector<unsigned char> job;
@@ -39,7 +40,7 @@ public:
         log.push_back("write " + std::to_string(size));
         std::size_t taken = size < perWrite ? size : perWrite;
         job.insert(job.end(), data, data + taken);
-        return taken;
+        return taken + overReport;
     }
     void EndDocument() override { log.push_back("end"); }
     void Close() override { log.push_back("close"); }
@@ -105,6 +106,12 @@ TEST(PrinterJob, FailuresAreUnusableAndCloseWhatWasOpened) {
     noWrite.perWrite = 0;
     EXPECT_EQ(SendResult::Unusable, Send(noWrite, WindowsFamily::Nt));
     EXPECT_EQ(Joined({"open K42 use"}, kJob), noWrite.log);
+
+    // A count above the bytes given cannot be true: the job is not taken as sent.
+    FakeSpooler overCount;
+    overCount.overReport = 1;
+    EXPECT_EQ(SendResult::Unusable, Send(overCount, WindowsFamily::Nt));
+    EXPECT_EQ(Joined({"open K42 use"}, kJob), overCount.log);
 }
 
 // A write that takes part of the block is followed by writes of the rest.

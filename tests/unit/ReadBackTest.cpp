@@ -26,6 +26,7 @@ public:
     std::string deviceId = "MFG:VARO;MDL:K42;EXTSTS:00000000;";
     std::size_t acceptedBytes = 5;
     bool readFails = false;
+    std::size_t overReport = 0; // added to the count a read reports
     std::vector<unsigned char> answer = std::vector<unsigned char>(printer::kReplySize, 0x42);
 
     std::vector<std::string> log;
@@ -67,6 +68,7 @@ public:
             if (buffer[i] != 0) ADD_FAILURE() << "read buffer not cleared";
         received = answer.size() < capacity ? answer.size() : capacity;
         std::copy(answer.begin(), answer.begin() + received, buffer);
+        received += overReport;
         return !readFails;
     }
     void Close() override {
@@ -200,6 +202,10 @@ TEST(ReadBack, ReplyOfAnyLengthIsPassedOn) {
         EXPECT_EQ(ReadBackOutcome::Received, run.result.outcome);
         EXPECT_EQ(port.answer, run.result.reply);
     }
+    // A count above the 260-byte buffer passes on only what the buffer holds.
+    FakePort port;
+    port.overReport = 500;
+    EXPECT_EQ(260u, Exchange(port).result.reply.size());
 }
 
 TEST(ReadBack, DeviceIdWithLengthPrefix) {
@@ -240,5 +246,7 @@ TEST(ReadBack, LengthPrefixOnlyBeforeUnkeyedText) {
     EXPECT_EQ(0u, offset("MFG:VARO;EXTSTS:00000000;"));
     // A control character in front of items the walk already finds is left alone.
     EXPECT_EQ(0u, offset("\x01;EXTSTS:00000000;"));
+    // One known key is enough, even when unknown items follow it.
+    EXPECT_EQ(0u, offset("\x01;MDL:K42;X:1;"));
     EXPECT_EQ(0u, offset(std::string("\0\x01", 2)));
 }

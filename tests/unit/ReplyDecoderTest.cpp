@@ -78,6 +78,31 @@ TEST(ReplyDecoder, BitFieldsAndCharacters) {
     EXPECT_EQ('0', d.settings.bytes[24]);
 }
 
+// Each reply byte of its own field, with a value no other row uses, lands in that field.
+TEST(ReplyDecoder, EveryByteGoesToItsField) {
+    const struct {
+        std::size_t replyByte;
+        unsigned char value;
+        std::size_t offset;
+        std::string text;
+    } rows[] = {
+        {2, 5, 71, "5"},           {3, 1, 69, "1"},           {5, 0x21, 7, "\x01\x02"},
+        {6, 0x43, 10, "\x03\x04"}, {19, 15, 242, "15"},       {23, 36, 31, "36"},
+        {24, 120, 34, "120"},      {25, 66, 38, "66"},        {29, 63, 38 + 19, "054"},
+        {30, 12, 38 + 23, "12"},   {32, 34, 38 + 26, "34"},   {33, 55, 38 + 15, "046"},
+        {34, 7, 248, "07"},        {54, 0x05, 251, "05"},     {55, 0xFB, 254, "FB"},
+        {60, 11, 73, "11"},        {61, 0xFA, 76, "FA"},      {63, 0xFD, 79, "FD"},
+        {65, 0xFE, 257, "FE"},     {66, 0x03, 260, "03"},     {67, 2, 82, "2"},
+        {68, 4, 84, "4"},
+    };
+    unsigned char reply[printer::kReplySize] = {};
+    for (const auto& row : rows)
+        reply[row.replyByte] = row.value;
+    Decoded d = Decode(reply);
+    for (const auto& row : rows)
+        EXPECT_EQ(row.text, d.Text(row.offset, row.text.size())) << "reply byte " << row.replyByte;
+}
+
 TEST(ReplyDecoder, NumbersAreCutToTheirWidth) {
     unsigned char reply[printer::kReplySize] = {};
     reply[19] = 8;

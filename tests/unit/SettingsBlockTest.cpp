@@ -28,6 +28,43 @@ std::vector<Field> AllFields() {
 
 } // namespace
 
+// The factory settings, run by run from the first byte to the last: a typo in any
+// factory value, or a run of the wrong length, fails here.
+TEST(SettingsBlock, FactoryBlockHoldsTheFactorySettingsByteForByte) {
+    using std::string;
+    const string formatLong = "66,000,136,120,120,046,046,054,00,00,";
+    const struct {
+        std::size_t first;
+        string bytes;
+    } runs[] = {
+        {0, string("\x1C\x6F\x30\x2C\x00\x00\x2C\x02\x00\x2C\x00\x00\x2C\x0C\x00\x2C", 16)},
+        {16, "0,0,0,0,0,"},
+        {26, string(1, '\0')},
+        {27, ",40,36,096,66,120,120,046,046,054,00,00,"},
+        {67, string(1, '\0')},
+        {68, ",0,0,00,00,00,0,0,"},
+        {86, formatLong},
+        {123, string(1, '\0')},
+        {124, "," + formatLong},
+        {162, string(1, '\0')},
+        {163, "," + formatLong},
+        {201, string(1, '\0')},
+        {202, "," + formatLong},
+        {240, string(1, '\0')},
+        {241, ",15,02,02,00,00,00,00."},
+        {263, string(7, '\0')},
+    };
+    std::size_t next = 0;
+    for (const auto& run : runs) {
+        ASSERT_EQ(next, run.first);
+        EXPECT_EQ(run.bytes, string(FactoryBlock.bytes.begin() + run.first,
+                                    FactoryBlock.bytes.begin() + run.first + run.bytes.size()))
+            << "from byte " << run.first;
+        next = run.first + run.bytes.size();
+    }
+    EXPECT_EQ(kBlockSize, next);
+}
+
 // The fields do not overlap, and every byte outside them is a separator in the factory block.
 TEST(SettingsBlock, FieldsTileTheBlockBetweenSeparators) {
     std::vector<int> owner(kBlockSize, 0);
@@ -136,6 +173,7 @@ TEST(SettingsBlock, SignedStoreOfAnyTextWritesOnlyHex) {
         const char* stored;
     } cases[] = {{"+10", "0A"},         {"+100", "0F"},         {"2147483600", "0F"},
                  {"99999999999", "0F"}, {"-7", "F9"},           {"-16", "F0"},
+                 {"-17", "F0"},         {"-100", "F0"},
                  {"-2147483648", "F0"}, {"-99999999999", "F0"}, {"+9", "09"}};
     for (const auto& c : cases) {
         block.SetText(f, "..");

@@ -199,6 +199,31 @@ TEST(SettingsPages, MswControlTable) {
     EXPECT_EQ(1026, kMswControls[2][6].firstId);          // MSW3-7 check box
 }
 
+// Both ends of a number's range show as themselves; one step beyond shows the default.
+TEST(SettingsPages, ParamRangeEndsLoadAsThemselves) {
+    const struct {
+        Field field;
+        const char* text;
+        int ParamPageValues::*member;
+        int shown;
+    } cases[] = {
+        {field::centring_cut_sheet, "10", &ParamPageValues::centringCutSheet, 10},
+        {field::centring_cut_sheet, "68", &ParamPageValues::centringCutSheet, 68},
+        {field::centring_front_tractor, "68", &ParamPageValues::centringFrontTractor, 68},
+        {field::centring_rear_tractor, "068", &ParamPageValues::centringRearTractor, 68},
+        {field::centring_rear_tractor, "126", &ParamPageValues::centringRearTractor, 126},
+        {field::centring_rear_tractor, "127", &ParamPageValues::centringRearTractor, 96},
+        {field::sheet_guide_feed_time_digit, "5", &ParamPageValues::sheetGuideFeedTime, 5},
+        {field::sheet_guide_feed_time_digit, "1", &ParamPageValues::sheetGuideFeedTime, 2},
+    };
+    for (const auto& c : cases) {
+        SettingsBlock block = WithText(c.field, c.text);
+        ParamPageValues values;
+        LoadParamPage(block, values);
+        EXPECT_EQ(c.shown, values.*c.member) << c.text;
+    }
+}
+
 TEST(SettingsPages, ParamValuesOutOfRange) {
     Pages pages;
     SettingsBlock block = WithText(field::lf_pitch_sheet_guide, "FG");

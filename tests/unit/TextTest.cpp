@@ -13,6 +13,22 @@ TEST(Cp932, TrailByteBackslashIsNoSeparator) {
     EXPECT_EQ(std::string::npos, cp932::FindLastBackslash("表ソ能"));
 }
 
+// Lead bytes are 0x81-0x9F and 0xE0-0xFC, trail bytes 0x40-0x7E and 0x80-0xFC.
+TEST(Cp932, ByteClassesEndWhereTheCodePageSays) {
+    const struct {
+        unsigned char byte;
+        bool lead;
+        bool trail;
+    } cases[] = {{0x3F, false, false}, {0x40, false, true},  {0x7E, false, true},
+                 {0x7F, false, false}, {0x80, false, true},  {0x81, true, true},
+                 {0x9F, true, true},   {0xA0, false, true},  {0xDF, false, true},
+                 {0xE0, true, true},   {0xFC, true, true},   {0xFD, false, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.lead, cp932::IsLeadByte(c.byte)) << int(c.byte);
+        EXPECT_EQ(c.trail, cp932::IsTrailByte(c.byte)) << int(c.byte);
+    }
+}
+
 TEST(Cp932, TruncateNeverSplitsACharacter) {
     std::string text = "ab日本";
     EXPECT_EQ("ab日", cp932::Truncate(text, 5));
