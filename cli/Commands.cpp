@@ -8,12 +8,32 @@
 #include "settings/FactoryBlock.h"
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
+
 namespace cli {
+
+const char kVersion[] = K42_VERSION;
+
 namespace {
 
 using settings::SettingsBlock;
 
-// A settings file, or the factory settings for the word "factory".
+// A spooled job: the 270 bytes of the printer's set-settings command alone, as TBK42 and
+// `send` write them, framed like every block (the command header first, the terminator
+// and the padding last). Taken whole, or not at all.
+bool DecodeSpooledJob(const std::vector<unsigned char>& data, SettingsBlock& block) {
+    if (data.size() != settings::kBlockSize) return false;
+    const auto& frame = settings::FactoryBlock.bytes;
+    for (settings::Field part :
+         {settings::field::command_header, settings::field::terminator, settings::field::padding})
+        if (!std::equal(frame.begin() + part.offset, frame.begin() + part.offset + part.width,
+                        data.begin() + part.offset))
+            return false;
+    std::copy(data.begin(), data.end(), block.bytes.begin());
+    return true;
+}
+
+// A settings file, a spooled job, or the factory settings for the word "factory".
 bool LoadBlock(System& system, const std::string& name, SettingsBlock& block) {
     if (name == kFactoryWord) {
         block = settings::FactoryBlock;
@@ -24,7 +44,8 @@ bool LoadBlock(System& system, const std::string& name, SettingsBlock& block) {
         system.Err(Format(kCannotRead, name.c_str()) + "\n");
         return false;
     }
-    if (!settings::DecodeSettingsFile(data.data(), data.size(), block)) {
+    if (!settings::DecodeSettingsFile(data.data(), data.size(), block) &&
+        !DecodeSpooledJob(data, block)) {
         system.Err(Format(kAbout, name.c_str(), kNotSettingsFile) + "\n");
         return false;
     }
@@ -101,6 +122,14 @@ int Send(System& system, const std::string& name, const std::vector<std::string>
 int RunCommand(const std::vector<std::string>& args, System& system) {
     std::size_t count = args.size();
     const std::string command = count > 0 ? args[0] : "";
+    if (command == "--help") {
+        system.Out(kUsage);
+        return kExitOk;
+    }
+    if (command == "--version") {
+        system.Out(Format(kVersionFormat, kVersion) + "\n");
+        return kExitOk;
+    }
     if (command == "show" && count == 2) return Show(system, args[1]);
     if (command == "diff" && count == 3) return Diff(system, args[1], args[2]);
     if (command == "export" && count == 2) return Export(system, args[1]);

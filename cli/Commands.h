@@ -12,6 +12,9 @@ constexpr int kExitOk = 0;
 constexpr int kExitDifferent = 1; // diff: the settings differ; send: a printer was not sent to
 constexpr int kExitError = 2;
 
+// The program's version, the one the Linux package carries too.
+extern const char kVersion[];
+
 // A text file or a settings file larger than this is refused.
 constexpr std::size_t kMaxInputSize = 1 << 20;
 
@@ -32,7 +35,8 @@ public:
 };
 
 // Runs the command in `args` (without the program name) and gives its exit code. Texts
-// and names are CP932.
+// and names are CP932. "--help" and "--version" print to standard output; a command
+// that does not fit prints the usage to standard error.
 int RunCommand(const std::vector<std::string>& args, System& system);
 
 } // namespace cli

@@ -24,11 +24,16 @@ inline constexpr char kFactoryName[] = "工場出荷設定";
 inline constexpr char kUsage[] =
     "使い方:\n"
     "  k42 show FILE.dat              設定をページごとに表示します\n"
-    "  k42 diff A B                   二つの設定の違いを表示します (A, B: 設定ファイルまたは factory)\n"
+    "  k42 diff A B                   二つの設定の違いを表示します\n"
     "  k42 export FILE.dat            設定をテキスト形式で出力します\n"
     "  k42 import TEXT FILE.dat       テキスト形式の設定を設定ファイルに書き込みます\n"
     "  k42 send FILE.dat PRINTER...   設定をプリンタへ送信します\n"
+    "  k42 --help                     この使い方を表示します\n"
+    "  k42 --version                  バージョンを表示します\n"
+    "FILE.dat, A, B: 設定ファイル、プリンタへ送られた 270 バイトの印刷ジョブ、\n"
+    "                または factory (工場出荷設定)\n"
     "終了コード: 0 成功 (diff: 違いなし), 1 diff: 違いあり / send: 送信できないプリンタあり, 2 エラー\n";
+inline constexpr char kVersionFormat[] = "k42 %s";
 
 inline constexpr char kCannotRead[] = "%s: ファイルを読み込めません。";
 inline constexpr char kFileTooLong[] = "%s: ファイルが大きすぎます。";

@@ -9,6 +9,10 @@
 #   dist/TBK42/TBK42.CHM      HTML Help file (every other Windows)
 #   dist/TBK42/K42.EXE        the command line (stripped), as it is installed
 #
+# TBK42-DISK.IMG, beside dist/, is the same disk as a 1.44 MB floppy image (FAT12, made with
+# mtools) holding exactly the files of dist/, labelled TB_DISK_LABEL: for a floppy, a floppy
+# emulator or a virtual machine.
+#
 # dist-parts/TBK42.EXE keeps the stripped program as it goes into TBK42.EX_, so tests can
 # compare an installed copy with it byte for byte. The rules are set up at the end of the
 # top directory, when the installer's target exists.
@@ -16,6 +20,8 @@
 set(TB_DIST_SOURCE ${PROJECT_SOURCE_DIR}/dist)
 set(TB_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 set(TB_DIST_PARTS ${CMAKE_BINARY_DIR}/dist-parts)
+set(TB_DISK_IMAGE ${CMAKE_BINARY_DIR}/TBK42-DISK.IMG)
+set(TB_DISK_LABEL TBK42)
 
 function(tb_dist)
   if(NOT TARGET TBSetup)
@@ -49,6 +55,18 @@ function(tb_dist)
             ${TB_HELP_CHM}
     COMMENT "Assembling the distribution disk in dist/"
     VERBATIM)
-  add_custom_target(dist ALL DEPENDS ${outputs})
+  # 1440 KiB, two sides, 80 tracks of 18 sectors; a fixed serial number, and the files'
+  # times kept, so the same dist/ gives the same image.
+  find_program(TB_MFORMAT mformat REQUIRED)
+  find_program(TB_MCOPY mcopy REQUIRED)
+  add_custom_command(
+    OUTPUT ${TB_DISK_IMAGE}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${TB_DISK_IMAGE}
+    COMMAND ${TB_MFORMAT} -i ${TB_DISK_IMAGE} -C -f 1440 -v ${TB_DISK_LABEL} -N 4B420001 ::
+    COMMAND sh -c "${TB_MCOPY} -i '${TB_DISK_IMAGE}' -s -m -Q '${TB_DIST_DIR}'/* ::"
+    DEPENDS ${outputs}
+    COMMENT "Writing the distribution disk as a floppy image"
+    VERBATIM)
+  add_custom_target(dist ALL DEPENDS ${outputs} ${TB_DISK_IMAGE})
 endfunction()
 cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL tb_dist)

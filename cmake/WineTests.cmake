@@ -115,6 +115,10 @@ tb_wine_test(e2e_k42_wine LABEL e2e TIMEOUT 400
              COMMAND ${TB_E2E_SCRIPTS}/k42-wine ${TB_E2E_WORK}/k42 ${TB_WIN_BUILD_DIR}/cli/win32/k42.exe)
 add_test(NAME help_files COMMAND ${TB_E2E_SCRIPTS}/help-files ${TB_SHIP_BUILD_DIR}/app)
 set_tests_properties(help_files PROPERTIES LABELS e2e)
+# The distribution disk's floppy image of the shipped tree, read back with mtools.
+add_test(NAME dist_disk_image COMMAND ${TB_E2E_SCRIPTS}/disk-image
+                                       ${TB_SHIP_BUILD_DIR}/TBK42-DISK.IMG ${TB_SHIP_BUILD_DIR}/dist)
+set_tests_properties(dist_disk_image PROPERTIES LABELS e2e)
 
 # TBSetup driven from outside by tbsetup_driver.exe, each script in a prefix and on a
 # copy of the distribution disk of its own under TB_E2E_WORK: the whole installation
@@ -139,4 +143,11 @@ foreach(case IN LISTS tbsetup_cases)
   string(REPLACE "-" "_" name ${script})
   tb_wine_test(e2e_tbsetup_${name}_${mode} LABEL e2e TIMEOUT 240
                COMMAND ${TB_E2E_SCRIPTS}/tbsetup-${script} ${arguments})
+endforeach()
+# The same installation from drive A:, a floppy drive holding the files of the image (of
+# the tree whose programs this Wine runs).
+foreach(mode IN LISTS TB_WINE_MODES)
+  tb_wine_test(e2e_tbsetup_floppy_${mode} LABEL e2e TIMEOUT 240
+               COMMAND ${TB_E2E_SCRIPTS}/tbsetup-floppy ${mode} ${TB_E2E_WORK}/tbsetup-floppy-${mode}
+                       ${TB_TBSETUP_DRIVER} ${TB_WIN_BUILD_DIR}/TBK42-DISK.IMG ${TB_DIST_TBK42})
 endforeach()

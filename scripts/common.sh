@@ -13,7 +13,8 @@ TB_PACKAGES=(cmake g++ make libgtest-dev googletest
   fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick mscompress fp-utils locales
   fonts-wine
-  libcups2-dev cups-daemon)
+  libcups2-dev cups-daemon
+  mtools lintian dpkg-dev)
 
 tb_missing_packages() {
   local p missing=()

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 #include <set>
 
 namespace {
@@ -60,6 +61,11 @@ public:
 
     int Run(std::vector<std::string> args) { return cli::RunCommand(args, *this); }
 };
+
+// What a print queue received: the block alone, as `send` and TBK42 write it.
+std::vector<unsigned char> SpooledJob(const settings::SettingsBlock& block) {
+    return std::vector<unsigned char>(block.bytes.begin(), block.bytes.end());
+}
 
 settings::SettingsBlock Changed() {
     settings::SettingsBlock block = settings::FactoryBlock;
@@ -158,10 +164,75 @@ TEST(K42Commands, SendReportsEveryPrinterAndFailsWhenOneRefuses) {
     EXPECT_EQ(kError, system.Run({"send", "s.dat"}));
 }
 
-TEST(K42Commands, UnknownCommandsShowTheUsage) {
+TEST(K42Commands, UsageGoesToStandardOutputOnlyWhenAskedFor) {
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        bool toOut; // the usage (or version) on standard output, nothing on standard error
+    } cases[] = {
+        {{"--help"}, kOk, true},     {{"--version"}, kOk, true}, {{}, kError, false},
+        {{"show"}, kError, false},   {{"print", "a.dat"}, kError, false},
+        {{"-help"}, kError, false},
+    };
+    for (const auto& c : cases) {
+        ScriptedSystem system;
+        EXPECT_EQ(c.exitCode, system.Run(c.args)) << testing::PrintToString(c.args);
+        const std::string& printed = c.toOut ? system.out : system.err;
+        EXPECT_EQ("", c.toOut ? system.err : system.out) << testing::PrintToString(c.args);
+        if (c.args == std::vector<std::string>{"--version"})
+            EXPECT_TRUE(std::regex_match(printed, std::regex("k42 [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+                << printed;
+        else
+            EXPECT_NE(std::string::npos, printed.find("  k42 send FILE.dat PRINTER...   "))
+                << testing::PrintToString(c.args);
+    }
+}
+
+TEST(K42Commands, SpooledJobIsReadWhereverASettingsFileIs) {
     ScriptedSystem system;
-    EXPECT_EQ(kError, system.Run({}));
-    EXPECT_EQ(kError, system.Run({"show"}));
-    EXPECT_EQ(kError, system.Run({"print", "a.dat"}));
-    EXPECT_NE(std::string::npos, system.err.find("k42 send FILE.dat PRINTER..."));
+    system.files["job.prn"] = SpooledJob(Changed());
+    system.files["office.dat"] = SettingsFile(Changed());
+    system.printers = {"K42"};
+    EXPECT_EQ(kOk, system.Run({"diff", "office.dat", "job.prn"}));
+    EXPECT_EQ(kDifferent, system.Run({"diff", "factory", "job.prn"}));
+    EXPECT_EQ("パラメータ設定 フォント選択 フォント１ [param.font1]: 標準 -> ゴシック\n",
+              system.out);
+    system.out.clear();
+    EXPECT_EQ(kOk, system.Run({"show", "job.prn"}));
+    EXPECT_NE(std::string::npos, system.out.find("  フォント選択 フォント１: ゴシック\n"));
+    EXPECT_EQ(kOk, system.Run({"send", "job.prn", "K42"}));
+    EXPECT_EQ(SpooledJob(Changed()), system.jobs["K42"]);
+    EXPECT_EQ("", system.err);
+    EXPECT_EQ(0, system.writes);
+}
+
+TEST(K42Commands, FilesThatAreNeitherSettingsFileNorJobAreRefused) {
+    std::vector<unsigned char> job = SpooledJob(settings::FactoryBlock);
+    const struct {
+        const char* what;
+        std::size_t offset; // byte changed, or the new size for a length case
+        int value;          // -1: the file is cut or extended to `offset` bytes
+    } cases[] = {
+        {"one byte short", 269, -1},          {"one byte long", 271, -1},
+        {"FS replaced", 0, 0x1D},             {"not the set-settings command", 2, '3'},
+        {"no terminator", 262, ','},          {"padding not zero", 269, ' '},
+    };
+    for (const auto& c : cases) {
+        std::vector<unsigned char> file = job;
+        if (c.value < 0)
+            file.resize(c.offset, 0x00);
+        else
+            file[c.offset] = static_cast<unsigned char>(c.value);
+        ScriptedSystem system;
+        system.files["x.prn"] = file;
+        system.printers = {"K42"};
+        EXPECT_EQ(kError, system.Run({"show", "x.prn"})) << c.what;
+        EXPECT_EQ(kError, system.Run({"send", "x.prn", "K42"})) << c.what;
+        EXPECT_EQ("x.prn: このファイルは設定ファイルではありません。\n"
+                  "x.prn: このファイルは設定ファイルではありません。\n",
+                  system.err)
+            << c.what;
+        EXPECT_EQ("", system.out) << c.what;
+        EXPECT_TRUE(system.jobs.empty()) << c.what;
+    }
 }
