@@ -4,6 +4,7 @@
 #include "app/CDlg_Main.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
+#include "framework/System.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ HWND CallHtmlHelp(const char* file) {
     static HtmlHelpFunction htmlHelp = nullptr;
     if (!tried) {
         tried = true;
-        HMODULE control = LoadLibraryA("hhctrl.ocx");
+        HMODULE control = framework::LoadSystemLibrary("hhctrl.ocx");
         if (control) {
             htmlHelp = reinterpret_cast<HtmlHelpFunction>(
                 reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpA")));

@@ -21,6 +21,7 @@ set(TB_WIN_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/win" CACHE PATH "win32-thread 
 set(TB_WINTEST_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/wintest" CACHE PATH "posix-thread cross tree")
 set(TB_SHIP_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/win" CACHE PATH "tree of the shipped programs")
 include(cmake/WineTests.cmake)
+include(cmake/ShipChecks.cmake)
 
 # The help generator's own code, for its unit tests.
 add_library(helpgen_core STATIC

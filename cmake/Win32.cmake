@@ -25,10 +25,31 @@ if(CMAKE_BUILD_TYPE STREQUAL "MinSizeRel")
   add_link_options(-Wl,--gc-sections -s)
 endif()
 
+# The C runtime DLL of the i686 release builds is crtdll.dll, which every Windows 95 and
+# NT 4.0 carries; msvcrt.dll, the toolchain's default, is missing from the first Windows 95
+# releases. The compiler's own link rules are taken as they are with only that library
+# exchanged, so the start-up code and libmingwex link as before (the toolchain's
+# libcrtdll.a supplies what crtdll.dll names differently).
+if(TB_LEAN_RELEASE AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpspecs OUTPUT_VARIABLE tb_specs
+                  RESULT_VARIABLE tb_specs_failed)
+  string(FIND "${tb_specs}" "-lmsvcrt " tb_msvcrt_at)
+  if(tb_specs_failed OR tb_msvcrt_at EQUAL -1)
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} names no -lmsvcrt in its link rules")
+  endif()
+  string(REPLACE "-lmsvcrt " "-lcrtdll " tb_specs "${tb_specs}")
+  set(TB_CRTDLL_SPECS ${CMAKE_BINARY_DIR}/crtdll.specs)
+  file(WRITE ${TB_CRTDLL_SPECS} "${tb_specs}")
+endif()
+
 # Marks `target` as one of the shipped programs.
 function(tb_shipped target)
   if(TB_LEAN_RELEASE)
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:tb_lean_runtime>)
+  endif()
+  if(TB_CRTDLL_SPECS)
+    target_link_options(${target} PRIVATE -specs=${TB_CRTDLL_SPECS})
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${TB_CRTDLL_SPECS})
   endif()
 endfunction()
 

@@ -3,6 +3,8 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "framework/System.h"
+
 namespace framework {
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 // starts without comdlg32, shell32 and ole32 and the libraries they bring, which it
 // needs only when the user opens or saves a settings file.
 template <class Function> Function SystemFunction(const char* library, const char* name) {
-    HMODULE module = LoadLibraryA(library);
+    HMODULE module = LoadSystemLibrary(library);
     FARPROC found = module ? GetProcAddress(module, name) : nullptr;
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }

@@ -24,7 +24,12 @@ tb_missing_packages() {
   echo "${missing[@]}"
 }
 
-# Installs what is missing; silent when everything is there.
+# Installs what is missing; silent when everything is there. A registry that is out of
+# step does not stop it while the packages can still be had: a failed index download is
+# reported and the install tried with the indexes there are; an install that fails (say
+# on amd64 and i386 versions of a library out of step between the release and its
+# security suite) is tried once more preferring the release's own suite. One line says
+# what happened.
 tb_install_packages() {
   local missing
   missing=$(tb_missing_packages)
@@ -35,9 +40,38 @@ tb_install_packages() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
   fi
-  $sudo apt-get update -qq
+  local log note=""
+  log=$(mktemp)
+  if ! $sudo apt-get update -qq >"$log" 2>&1; then
+    note="apt-get update failed ($(grep -m1 '^E:' "$log" || tail -n1 "$log")), went on with the indexes there are; "
+  fi
   # shellcheck disable=SC2086
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  if DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+    $missing >"$log" 2>&1; then
+    echo "Packages: ${note}installed"
+    rm -f "$log"
+    return 0
+  fi
+  local suite
+  suite=$(tb_release_suite)
+  # shellcheck disable=SC2086
+  if [ -n "$suite" ] && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
+    --no-install-recommends -t "$suite" $missing >"$log" 2>&1; then
+    echo "Packages: ${note}the install failed, installed with the release's suite preferred (-t $suite)"
+    rm -f "$log"
+    return 0
+  fi
+  cat "$log" >&2
+  echo "Packages: ${note}the install failed${suite:+, also with -t $suite}" >&2
+  rm -f "$log"
+  return 1
+}
+
+# The codename of the running release (bookworm), from /etc/os-release.
+tb_release_suite() {
+  local file=${TB_OS_RELEASE:-/etc/os-release}
+  [ -r "$file" ] || return 0
+  (. "$file" && echo "${VERSION_CODENAME:-}")
 }
 
 tb_configure() { # dir, extra cmake args...

@@ -17,4 +17,10 @@ std::string FileTitle(const std::string& fullPath) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
+std::string InFolder(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return std::string();
+    bool endsInBackslash = cp932::FindLastBackslash(folder) == folder.size() - 1;
+    return endsInBackslash ? folder + name : folder + "\\" + name;
+}
+
 } // namespace path

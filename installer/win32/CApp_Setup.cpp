@@ -54,7 +54,7 @@ bool CApp_Setup::OtherCopyRuns(const std::string& name, HANDLE& marker) {
 
 bool CApp_Setup::HasAdministratorRights() {
     // Looked up at run time: the service control manager exists only on Windows NT.
-    HMODULE advapi = LoadLibraryA("advapi32.dll");
+    HMODULE advapi = framework::LoadSystemLibrary("advapi32.dll");
     if (!advapi) return false;
     using Open = SC_HANDLE(WINAPI*)(LPCSTR, LPCSTR, DWORD);
     using Close = BOOL(WINAPI*)(SC_HANDLE);

@@ -61,6 +61,22 @@ TEST(Path, FolderAndTitleStepOverTrailBackslashes) {
     EXPECT_EQ("a.b", path::FileTitle("a.b.exe"));
 }
 
+TEST(Path, InFolderJoinsOnceAndNeverGivesABareName) {
+    const struct {
+        const char* folder;
+        const char* full;
+    } cases[] = {
+        {"C:\\WINDOWS\\SYSTEM", "C:\\WINDOWS\\SYSTEM\\hhctrl.ocx"},
+        {"C:\\", "C:\\hhctrl.ocx"},
+        // "表" ends in the trail byte 0x5C: a separator is still due.
+        {"C:\\表", "C:\\表\\hhctrl.ocx"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.full, path::InFolder(c.folder, "hhctrl.ocx")) << c.folder;
+    }
+}
+
 TEST(Number, ParseIntegerAcceptsWholeIntegersOnly) {
     int value = 99;
     EXPECT_TRUE(number::ParseInteger(" -12 ", value));
