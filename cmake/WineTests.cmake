@@ -194,6 +194,10 @@ foreach(case IN LISTS tbsetup_cases)
     list(APPEND arguments ${TB_DIST_TBK42})
   endif()
   string(REPLACE "-" "_" name ${script})
-  tb_wine_test(e2e_tbsetup_${name}_${mode} LABEL e2e TIMEOUT 240
+  set(timeout 240)
+  if(script STREQUAL "lifecycle")
+    set(timeout 400) # its installation may take 120 s of its own
+  endif()
+  tb_wine_test(e2e_tbsetup_${name}_${mode} LABEL e2e TIMEOUT ${timeout}
                COMMAND ${TB_E2E_SCRIPTS}/tbsetup-${script} ${arguments})
 endforeach()

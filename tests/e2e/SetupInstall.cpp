@@ -65,19 +65,23 @@ void CheckLinks(e2e::Checks& checks, const SetupInfo& info, const std::string& p
               Fill(kHelpLinkDescription, info.printer), path);
 }
 
-// The help shortcut, opened as the shell opens it, shows the help in `viewer`.
-void CheckHelpLinkOpens(e2e::Checks& checks, e2e::HelpViewer viewer, const std::string& link) {
-    checks.That(e2e::HelpWindows(viewer).empty(), "no help window before the help shortcut");
+// Opens a shortcut as the shell opens it (the "open" verb, shown normally).
+bool OpenLink(e2e::Checks& checks, const std::string& link, const char* what) {
     SHELLEXECUTEINFOA execute = {};
     execute.cbSize = sizeof execute;
     execute.fMask = SEE_MASK_FLAG_NO_UI;
     execute.lpVerb = "open";
     execute.lpFile = link.c_str();
     execute.nShow = SW_SHOWNORMAL;
-    if (!checks.That(ShellExecuteExA(&execute) != FALSE, "help shortcut opened")) {
-        std::fprintf(stderr, "ShellExecuteEx: error %lu\n", GetLastError());
-        return;
-    }
+    if (checks.That(ShellExecuteExA(&execute) != FALSE, what)) return true;
+    std::fprintf(stderr, "ShellExecuteEx: error %lu\n", GetLastError());
+    return false;
+}
+
+// The help shortcut, opened as the shell opens it, shows the help in `viewer`.
+void CheckHelpLinkOpens(e2e::Checks& checks, e2e::HelpViewer viewer, const std::string& link) {
+    checks.That(e2e::HelpWindows(viewer).empty(), "no help window before the help shortcut");
+    if (!OpenLink(checks, link, "help shortcut opened")) return;
     if (e2e::WaitForHelp(checks, viewer))
         checks.That(e2e::CloseHelp(viewer), "help from the shortcut closes");
 }
@@ -85,16 +89,7 @@ void CheckHelpLinkOpens(e2e::Checks& checks, e2e::HelpViewer viewer, const std::
 // The program shortcut, opened as the shell opens it, starts the installed TBK42: in a
 // prefix without printers it says so in its own message box and ends.
 void CheckProgramLinkOpens(e2e::Checks& checks, const std::string& link) {
-    SHELLEXECUTEINFOA execute = {};
-    execute.cbSize = sizeof execute;
-    execute.fMask = SEE_MASK_FLAG_NO_UI;
-    execute.lpVerb = "open";
-    execute.lpFile = link.c_str();
-    execute.nShow = SW_SHOWNORMAL;
-    if (!checks.That(ShellExecuteExA(&execute) != FALSE, "program shortcut opened")) {
-        std::fprintf(stderr, "ShellExecuteEx: error %lu\n", GetLastError());
-        return;
-    }
+    if (!OpenLink(checks, link, "program shortcut opened")) return;
     e2e::WindowWanted wanted;
     wanted.className = "#32770";
     wanted.title = kMessageTitle;

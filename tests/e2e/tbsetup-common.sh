@@ -45,12 +45,13 @@ tbs_setup() {
 }
 
 # Runs one driver scenario: tbs_drive DRIVER-EXE SCENARIO ARGS...; a failed scenario
-# counts as one failure.
+# counts as one failure. Its time-out is tbs_drive_seconds (default 50 s).
 tbs_drive() {
   local driver=$1 scenario=$2
   shift 2
   echo "-- $scenario $(printf '%q ' "${@:2}")"
-  "$TB_TOOLS/wine-run" -t 50 "$prefix" "$driver" "$scenario" "$@" || tbs_fail "scenario $scenario"
+  "$TB_TOOLS/wine-run" -t "${tbs_drive_seconds:-50}" "$prefix" "$driver" "$scenario" "$@" ||
+    tbs_fail "scenario $scenario"
 }
 
 # Writes the setup information of the disk copy from UTF-8 text on stdin (CP932, CRLF).
