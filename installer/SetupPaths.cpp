@@ -63,9 +63,10 @@ bool ContainsText(const std::string& text, const std::string& part) {
     return false;
 }
 
-std::string DefaultInstallPath(const std::string& windowsFolder, const std::string& folderName) {
+std::string DefaultInstallPath(const std::string& windowsFolder, const std::string& folderName,
+                               bool wow64) {
     std::string drive = windowsFolder.empty() ? std::string("C") : windowsFolder.substr(0, 1);
-    return drive + ":\\Program Files\\" + folderName;
+    return drive + (wow64 ? ":\\Program Files (x86)\\" : ":\\Program Files\\") + folderName;
 }
 
 std::string BrowseResult(const std::string& chosen, const std::string& folderName) {

@@ -28,8 +28,11 @@ bool EqualsNoCase(const std::string& a, const std::string& b);
 // True when `text` contains `part` starting on a character boundary.
 bool ContainsText(const std::string& text, const std::string& part);
 
-// The default install path "%c:\Program Files\%s" from the Windows folder's drive.
-std::string DefaultInstallPath(const std::string& windowsFolder, const std::string& folderName);
+// The default install path "%c:\Program Files\%s" from the Windows folder's drive. A
+// 32-bit program on 64-bit Windows (`wow64`) belongs in "%c:\Program Files (x86)\%s",
+// where that system keeps its 32-bit programs.
+std::string DefaultInstallPath(const std::string& windowsFolder, const std::string& folderName,
+                               bool wow64 = false);
 
 // The browse result: the chosen folder, a backslash unless it ends in one, the folder name.
 std::string BrowseResult(const std::string& chosen, const std::string& folderName);

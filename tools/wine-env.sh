@@ -21,17 +21,32 @@ tb_detect_wine_arch() {
 }
 TB_WINE_ARCH=$(tb_detect_wine_arch)
 
+# The architecture of prefix $1: the one its registry names, else (a prefix not made yet)
+# TB_PREFIX_ARCH, else TB_WINE_ARCH. A 64-bit prefix on a machine that runs 32-bit code is
+# a 64-bit Windows: its wine64 runs the i686 programs through WOW64.
+tb_prefix_arch() {
+  local line
+  line=$(head -c 200 "$1/system.reg" 2>/dev/null | grep -a -m1 '^#arch=' || true)
+  case $line in
+  '#arch=win64'*) echo win64 ;;
+  '#arch=win32'*) echo win32 ;;
+  *) echo "${TB_PREFIX_ARCH:-$TB_WINE_ARCH}" ;;
+  esac
+}
+
 # Runs a command with the Wine environment of prefix $1.
 tb_wine() {
-  local prefix
+  local prefix arch
   prefix=$(realpath -m "$1"); shift
+  arch=$(tb_prefix_arch "$prefix")
   local path=$PATH loader=${WINELOADER:-}
   # Debian's wine wrappers pick the i386 loader whenever it is installed: put the 64-bit
-  # one first on the path instead (the loader re-executes itself through WINELOADER).
-  if [ "$TB_WINE_ARCH" = win64 ]; then
+  # one first on the path instead (the loader re-executes itself through WINELOADER, and
+  # for an i686 program starts the i386 loader beside it).
+  if [ "$arch" = win64 ]; then
     path=$TB_TOOLS/wine64:$PATH loader=/usr/lib/wine/wine64
   fi
-  env WINEPREFIX="$prefix" WINEARCH="$TB_WINE_ARCH" PATH="$path" ${loader:+WINELOADER="$loader"} \
+  env WINEPREFIX="$prefix" WINEARCH="$arch" PATH="$path" ${loader:+WINELOADER="$loader"} \
     WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
     WINEDEBUG="${TB_WINEDEBUG:--all}" \
     LOCPATH="$prefix/$TB_LOCALE_DIR" LC_ALL=ja_JP.UTF-8 "$@"

@@ -81,7 +81,7 @@ BOOL CDlg_Folder::OnInitDialog() {
     SetWindowTextA(Handle(), record.title.c_str());
     SetDlgItemTextA(Handle(), IDC_HEADING,
                     installer::Substitute(ItemText(Handle(), IDC_HEADING), record.title).c_str());
-    defaultPath = installer::DefaultInstallPath(WindowsFolder(), record.installFolderName);
+    defaultPath = DefaultInstallPath(record.installFolderName);
     SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, defaultPath.c_str());
     return TRUE;
 }

@@ -83,8 +83,20 @@ std::string ProgramFilesFolder() {
         }
         RegCloseKey(key);
     }
-    if (folder.empty()) folder = installer::CutAtLastBackslash(installer::DefaultInstallPath(WindowsFolder(), "x"));
+    if (folder.empty()) folder = installer::CutAtLastBackslash(DefaultInstallPath("x"));
     return folder;
+}
+
+bool RunsUnderWow64() {
+    using IsWow64 = BOOL(WINAPI*)(HANDLE, PBOOL);
+    auto isWow64 = reinterpret_cast<IsWow64>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+}
+
+std::string DefaultInstallPath(const std::string& folderName) {
+    return installer::DefaultInstallPath(WindowsFolder(), folderName, RunsUnderWow64());
 }
 
 std::string ProgramName() {

@@ -21,6 +21,11 @@ std::string ReadTitleOnly();
 std::string WindowsFolder();
 std::string SystemFolder();
 std::string ProgramFilesFolder();
+// True when this 32-bit program runs on 64-bit Windows (IsWow64Process, looked up at run
+// time: systems before XP SP2 lack it and are all 32-bit).
+bool RunsUnderWow64();
+// The default install path for INSTALL_FOLDER `folderName` on this system.
+std::string DefaultInstallPath(const std::string& folderName);
 std::string TemporaryFolder();
 // The running program's file name without folder and extension ("TBSetup").
 std::string ProgramName();

@@ -3,6 +3,8 @@
 #include "tests/e2e/SetupScenarios.h"
 #include "tests/e2e/HelpViewer.h"
 
+#include "app/Texts.h"
+
 #include <cstdio>
 
 namespace setup {
@@ -63,21 +65,40 @@ void CheckLinks(e2e::Checks& checks, const SetupInfo& info, const std::string& p
               Fill(kHelpLinkDescription, info.printer), path);
 }
 
-// The help shortcut, opened as the shell opens it, shows the help in `viewer`.
-void CheckHelpLinkOpens(e2e::Checks& checks, e2e::HelpViewer viewer, const std::string& link) {
-    checks.That(e2e::HelpWindows(viewer).empty(), "no help window before the help shortcut");
+// Opens a shortcut as the shell opens it (the "open" verb, shown normally).
+bool OpenLink(e2e::Checks& checks, const std::string& link, const char* what) {
     SHELLEXECUTEINFOA execute = {};
     execute.cbSize = sizeof execute;
     execute.fMask = SEE_MASK_FLAG_NO_UI;
     execute.lpVerb = "open";
     execute.lpFile = link.c_str();
     execute.nShow = SW_SHOWNORMAL;
-    if (!checks.That(ShellExecuteExA(&execute) != FALSE, "help shortcut opened")) {
-        std::fprintf(stderr, "ShellExecuteEx: error %lu\n", GetLastError());
-        return;
-    }
+    if (checks.That(ShellExecuteExA(&execute) != FALSE, what)) return true;
+    std::fprintf(stderr, "ShellExecuteEx: error %lu\n", GetLastError());
+    return false;
+}
+
+// The help shortcut, opened as the shell opens it, shows the help in `viewer`.
+void CheckHelpLinkOpens(e2e::Checks& checks, e2e::HelpViewer viewer, const std::string& link) {
+    checks.That(e2e::HelpWindows(viewer).empty(), "no help window before the help shortcut");
+    if (!OpenLink(checks, link, "help shortcut opened")) return;
     if (e2e::WaitForHelp(checks, viewer))
         checks.That(e2e::CloseHelp(viewer), "help from the shortcut closes");
+}
+
+// The program shortcut, opened as the shell opens it, starts the installed TBK42: in a
+// prefix without printers it says so in its own message box and ends.
+void CheckProgramLinkOpens(e2e::Checks& checks, const std::string& link) {
+    if (!OpenLink(checks, link, "program shortcut opened")) return;
+    e2e::WindowWanted wanted;
+    wanted.className = "#32770";
+    wanted.title = kMessageTitle;
+    wanted.text = true;
+    HWND box = e2e::WaitForWindow(wanted);
+    if (!checks.That(box != nullptr, "TBK42 from the program shortcut shows its message")) return;
+    checks.Equal("TBK42's message without printers", kNoUsablePrinter, e2e::MessageBoxText(box));
+    checks.That(e2e::ClickDialogButton(box, IDOK) && e2e::WaitForClose(box),
+                "TBK42's message closes");
 }
 
 // Yes to the help question shows the installed help file in `viewer`.
@@ -239,9 +260,10 @@ void Install(e2e::Checks& checks, const Args& args) {
     checks.That(UninstallKeyExists(info), "uninstall key written");
     if (options.linkFailures) return;
     CheckLinks(checks, info, path, options.help);
-    if (!options.openHelp.empty())
-        CheckHelpLinkOpens(checks, e2e::HelpViewerFor(options.openHelp),
-                           ShortcutGroup(info) + "\\" + kHelpLinkName + ".LNK");
+    if (options.openHelp.empty()) return;
+    CheckHelpLinkOpens(checks, e2e::HelpViewerFor(options.openHelp),
+                       ShortcutGroup(info) + "\\" + kHelpLinkName + ".LNK");
+    CheckProgramLinkOpens(checks, ShortcutGroup(info) + "\\" + info.title + ".LNK");
 }
 
 void MissingFiles(e2e::Checks& checks, const Args& args) {

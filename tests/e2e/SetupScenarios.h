@@ -16,8 +16,8 @@ namespace setup {
 // --existing: PATH holds an earlier installation (no folder question). --copy-fails
 // NAME: the copy of NAME fails and is named at the end. --no-programs-folder: the
 // registry names no Programs folder. --open-help hlp|chm: Yes to the help question and
-// the help shortcut opened afterwards; each must show the help in Windows Help (hlp) or
-// the HTML Help window (chm).
+// both shortcuts opened afterwards; the help must show in Windows Help (hlp) or the HTML
+// Help window (chm) each time, the program (with no printer in the prefix) its message.
 void Install(e2e::Checks& checks, const Args& args);
 // EXE: a source folder without the help file.
 void MissingFiles(e2e::Checks& checks, const Args& args);

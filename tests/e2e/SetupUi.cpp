@@ -130,8 +130,16 @@ std::string SystemFolder() {
     return path;
 }
 
+// On 64-bit Windows the driver, an i686 program like the installer, runs through WOW64
+// too: the installer then proposes the folder of 32-bit programs.
 std::string DefaultInstallPath(const SetupInfo& info) {
-    return WindowsFolder().substr(0, 1) + ":\\Program Files\\" + info.installFolder;
+    using IsWow64 = BOOL(WINAPI*)(HANDLE, PBOOL);
+    auto isWow64 = reinterpret_cast<IsWow64>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    bool x86 = isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+    return WindowsFolder().substr(0, 1) + (x86 ? ":\\Program Files (x86)\\" : ":\\Program Files\\") +
+           info.installFolder;
 }
 
 bool Exists(const std::string& path) {

@@ -9,6 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 
 tbs_fixtures=$(cd "$(dirname "${BASH_SOURCE[0]}")/../fixtures/setup" && pwd)
 tbs_key='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\TBK42'
+tbs_program_files='Program Files'
 
 tbs_fail() {
   echo "FAILED: $*" >&2
@@ -22,7 +23,9 @@ tbs_result() {
 
 # tbs_setup MODE WORK-DIR DIST-DIR: fresh prefix and disk copy; sets prefix, disk, exe
 # (the copy's TBSetup.exe as a Windows path) and installed (the Unix path of the default
-# install folder C:\Program Files\TBK42).
+# install folder C:\Program Files\TBK42). On 64-bit Windows (a MODE ending in x64) the
+# installer, an i686 program, installs into "Program Files (x86)" and its uninstall key
+# is in the 32-bit view of the registry (Wow6432Node).
 tbs_setup() {
   local mode=$1 dist=$3
   work=$2
@@ -33,16 +36,22 @@ tbs_setup() {
   "$TB_TOOLS/make-prefix" "$prefix" "$mode"
   cp -r "$dist" "$disk"
   exe=$(tb_winpath "$disk/TBSetup.exe")
-  installed="$prefix/drive_c/Program Files/TBK42"
+  if [[ $mode = *x64 ]]; then
+    tbs_program_files='Program Files (x86)'
+    tbs_key_64=$tbs_key
+    tbs_key=${tbs_key/\\SOFTWARE\\/\\SOFTWARE\\Wow6432Node\\}
+  fi
+  installed="$prefix/drive_c/$tbs_program_files/TBK42"
 }
 
 # Runs one driver scenario: tbs_drive DRIVER-EXE SCENARIO ARGS...; a failed scenario
-# counts as one failure.
+# counts as one failure. Its time-out is tbs_drive_seconds (default 50 s).
 tbs_drive() {
   local driver=$1 scenario=$2
   shift 2
   echo "-- $scenario $(printf '%q ' "${@:2}")"
-  "$TB_TOOLS/wine-run" -t 50 "$prefix" "$driver" "$scenario" "$@" || tbs_fail "scenario $scenario"
+  "$TB_TOOLS/wine-run" -t "${tbs_drive_seconds:-50}" "$prefix" "$driver" "$scenario" "$@" ||
+    tbs_fail "scenario $scenario"
 }
 
 # Writes the setup information of the disk copy from UTF-8 text on stdin (CP932, CRLF).
@@ -50,13 +59,13 @@ tbs_write_ini() {
   sed 's/$/\r/' | iconv -f UTF-8 -t CP932 >"${1:-$disk/TBSetup.ini}"
 }
 
-# The values of the uninstall key as the system holds them, one line each as .reg text
-# (UTF-8); nothing when the key is missing. Wine's registry keeps the values of a key
-# sorted by name, so the order in which they were written cannot be seen here.
+# The values of the uninstall key (or of KEY) as the system holds them, one line each as
+# .reg text (UTF-8); nothing when the key is missing. Wine's registry keeps the values of
+# a key sorted by name, so the order in which they were written cannot be seen here.
 tbs_key_values() {
   local out=$prefix/drive_c/tb-key.reg
   rm -f "$out"
-  tb_wine "$prefix" timeout 30 wine reg export "$tbs_key" 'C:\tb-key.reg' /y >/dev/null 2>&1 ||
+  tb_wine "$prefix" timeout 30 wine reg export "${1:-$tbs_key}" 'C:\tb-key.reg' /y >/dev/null 2>&1 ||
     return 0
   iconv -f UTF-16 -t UTF-8 "$out" | tr -d '\r' | grep '^"' || true
   rm -f "$out"
@@ -97,12 +106,29 @@ tbs_check_installed() {
   cmp "$disk/TBSetup.ini" "$installed/TBSetup.ini" || tbs_fail "TBSetup.ini differs"
 }
 
-# The four values (text, REG_SZ) of the uninstall key for the install folder
-# C:\Program Files\TBK42, in the registry's order.
+# The four values (text, REG_SZ) of the uninstall key for the default install folder, in
+# the registry's order; on 64-bit Windows nothing in the 64-bit view.
 tbs_check_key() {
-  local title=$1 folder='C:\\Program Files\\TBK42'
+  local title=$1 folder="C:\\\\${tbs_program_files}\\\\TBK42"
+  if [ -n "${tbs_key_64-}" ]; then
+    tbs_expect "uninstall key in the 64-bit view" "" "$(tbs_key_values "$tbs_key_64")"
+  fi
   tbs_expect "uninstall key values" "\"DisplayIcon\"=\"$folder\\\\Tbsetup.exe\"
 \"DisplayName\"=\"$title\"
 \"InstallPath\"=\"$folder\"
 \"UninstallString\"=\"$folder\\\\Tbsetup.exe /M\"" "$(tbs_key_values)"
+}
+
+# The system's list of installed programs as Wine's uninstaller shows it ("KEY|||NAME"
+# lines in the console's code page 932; both registry views on 64-bit Windows):
+# tbs_check_listed yes|no TITLE.
+tbs_check_listed() {
+  local listing
+  listing=$(tb_wine "$prefix" timeout 60 wine uninstaller --list 2>/dev/null |
+    iconv -f CP932 -t UTF-8 | tr -d '\r' || true)
+  if grep -qF "|||$2" <<<"$listing"; then
+    [ "$1" = yes ] || tbs_fail "the program list still names $2"
+  else
+    [ "$1" = no ] || tbs_fail "the program list does not name $2: $listing"
+  fi
 }

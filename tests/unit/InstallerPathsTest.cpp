@@ -25,6 +25,8 @@ TEST(InstallerPaths, UpperCaseLeavesDoubleByteCharactersAlone) {
 
 TEST(InstallerPaths, DefaultPathAndBrowseResult) {
     EXPECT_EQ("D:\\Program Files\\Foo", installer::DefaultInstallPath("D:\\WINNT", "Foo"));
+    EXPECT_EQ("C:\\Program Files (x86)\\Foo",
+              installer::DefaultInstallPath("C:\\Windows", "Foo", true));
     EXPECT_EQ("C:\\Foo", installer::BrowseResult("C:\\", "Foo"));
     EXPECT_EQ("C:\\Tools\\Foo", installer::BrowseResult("C:\\Tools", "Foo"));
     // A folder ending in "表" does not end in a backslash.
