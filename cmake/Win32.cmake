@@ -31,15 +31,16 @@ endif()
 # exchanged, so the start-up code and libmingwex link as before (the toolchain's
 # libcrtdll.a supplies what crtdll.dll names differently).
 if(TB_LEAN_RELEASE AND CMAKE_SIZEOF_VOID_P EQUAL 4)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpspecs OUTPUT_VARIABLE tb_specs
-                  RESULT_VARIABLE tb_specs_failed)
-  string(FIND "${tb_specs}" "-lmsvcrt " tb_msvcrt_at)
-  if(tb_specs_failed OR tb_msvcrt_at EQUAL -1)
-    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} names no -lmsvcrt in its link rules")
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libcrtdll.a
+                  OUTPUT_VARIABLE tb_crtdll_lib OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${tb_crtdll_lib}" OR NOT EXISTS "${tb_crtdll_lib}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} has no libcrtdll.a")
   endif()
-  string(REPLACE "-lmsvcrt " "-lcrtdll " tb_specs "${tb_specs}")
-  set(TB_CRTDLL_SPECS ${CMAKE_BINARY_DIR}/crtdll.specs)
-  file(WRITE ${TB_CRTDLL_SPECS} "${tb_specs}")
+  # The compiler's link line names -lmsvcrt; a folder searched first holds crtdll's
+  # import library under that name.
+  set(TB_CRTDLL_LIB_DIR ${CMAKE_BINARY_DIR}/crtdll)
+  file(MAKE_DIRECTORY ${TB_CRTDLL_LIB_DIR})
+  configure_file(${tb_crtdll_lib} ${TB_CRTDLL_LIB_DIR}/libmsvcrt.a COPYONLY)
 endif()
 
 # Marks `target` as one of the shipped programs.
@@ -47,9 +48,8 @@ function(tb_shipped target)
   if(TB_LEAN_RELEASE)
     target_sources(${target} PRIVATE $<TARGET_OBJECTS:tb_lean_runtime>)
   endif()
-  if(TB_CRTDLL_SPECS)
-    target_link_options(${target} PRIVATE -specs=${TB_CRTDLL_SPECS})
-    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${TB_CRTDLL_SPECS})
+  if(TB_CRTDLL_LIB_DIR)
+    target_link_directories(${target} PRIVATE ${TB_CRTDLL_LIB_DIR})
   endif()
 endfunction()
 
