@@ -65,6 +65,11 @@ std::size_t Depth(const std::string& path) {
     return Parts(path).size();
 }
 
+// The record's first line.
+std::string ProductLine(const std::string& product) {
+    return "[" + product + "]\r\n";
+}
+
 } // namespace
 
 bool IsSafeRelativePath(const std::string& relative) {
@@ -85,16 +90,19 @@ bool StaysBelowFolder(const std::string& name) {
     return named;
 }
 
-std::string FormatRecord(const std::vector<std::string>& entries) {
-    std::string text;
+std::string FormatRecord(const std::string& product, const std::vector<std::string>& entries) {
+    std::string text = ProductLine(product);
     for (const std::string& entry : entries) text += entry + "\r\n";
     return text;
 }
 
-bool ParseRecord(const std::string& text, std::vector<std::string>& entries) {
+bool ParseRecord(const std::string& text, const std::string& product,
+                 std::vector<std::string>& entries) {
     entries.clear();
     std::vector<std::string> read;
-    std::size_t start = 0;
+    std::string head = ProductLine(product);
+    if (text.compare(0, head.size(), head) != 0) return false;
+    std::size_t start = head.size();
     while (start < text.size()) {
         std::size_t end = text.find("\r\n", start);
         if (end == std::string::npos) end = text.size();

@@ -1,8 +1,11 @@
 #pragma once
-// The install record TBSETUP.LST in the install folder: one line per file or folder the
-// installation created, its path relative to the install folder, code page 932, CRLF.
+// The install record TBSETUP.LST in the install folder, code page 932, CRLF lines: first
+// the product's title in brackets ("[Varo Corvane K42 チューンボード]"), then one line
+// per file or folder the installation created, its path relative to the install folder.
 // The uninstaller removes only what the record lists (a listed folder only once it is
-// empty), so a record can never name anything outside the install folder.
+// empty), so a record can never name anything outside the install folder, and only a
+// record that names this product counts: another product's record, or one written by
+// hand, is no proof that its files came from this installation.
 #include <string>
 #include <vector>
 
@@ -10,14 +13,16 @@ namespace installer {
 
 constexpr const char* kRecordName = "TBSETUP.LST";
 
-// The record's text, one CRLF-terminated line per entry.
-std::string FormatRecord(const std::vector<std::string>& entries);
+// The record's text for `product` (the title): its line, then one line per entry.
+std::string FormatRecord(const std::string& product, const std::vector<std::string>& entries);
 
-// Reads a record. Any line that is not a plain relative path (empty, absolute, a drive
-// or network path, a "." or ".." part or one the system would shorten to it, "/",
+// Reads the record of `product`. A first line that does not name exactly that product,
+// or any later line that is not a plain relative path (empty, absolute, a drive or
+// network path, a "." or ".." part or one the system would shorten to it, "/",
 // wildcards, control characters or a lead byte without its trail byte) makes the whole
-// record unusable: false, no entries.
-bool ParseRecord(const std::string& text, std::vector<std::string>& entries);
+// record foreign: false, no entries.
+bool ParseRecord(const std::string& text, const std::string& product,
+                 std::vector<std::string>& entries);
 
 // True when `relative` is a path the record may hold (the rule above, for one line).
 bool IsSafeRelativePath(const std::string& relative);

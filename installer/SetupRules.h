@@ -28,13 +28,13 @@ struct InstallTarget {
     std::string sourceFolder;      // the folder the files are copied from
     bool exists = false;           // the path names an existing folder
     bool empty = false;            // ... that holds nothing
-    bool holdsRecord = false;      // ... that holds TBSETUP.LST of an earlier installation
+    bool holdsRecord = false;      // ... that holds this product's own install record
 };
 
 // True when installing into `target` could mix the product with other data, so the
 // path is refused: anything but a folder on a drive ("X:\..."), a drive root, the Windows or system folder, the
 // Program Files folder itself, the source folder or a folder inside it (the copy would
-// never end), or an existing non-empty folder without an install record. Compared
+// never end), or an existing non-empty folder without this product's install record. Compared
 // without regard to case and to one trailing backslash.
 bool IsRefusedInstallPath(const InstallTarget& target);
 

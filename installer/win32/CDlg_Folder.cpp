@@ -180,7 +180,9 @@ bool CDlg_Folder::CheckDrive(const std::string& path) {
     target.sourceFolder = SourceFolder();
     target.exists = Exists(path);
     target.empty = IsFolder(path) && IsEmptyFolder(path);
-    target.holdsRecord = Exists(installer::JoinPath(path, installer::kRecordName));
+    std::vector<std::string> earlier;
+    target.holdsRecord = installer::ParseRecord(
+        ReadWholeFile(installer::JoinPath(path, installer::kRecordName)), record.title, earlier);
     if (type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR || installer::IsRefusedInstallPath(target)) {
         RefusePath();
         return false;
@@ -229,19 +231,21 @@ void CDlg_Folder::Install(const std::string& path) {
     window.installFolder = path;
     window.expand = true;
     INT_PTR result = window.Run(Handle());
-    if (result == CDlg_Install::kFilesMissing) {
-        Tell(texts::kFilesMissing, MB_OK | MB_ICONERROR);
+    // Both stops come before any copy: an empty install folder goes again.
+    if (result == CDlg_Install::kFilesMissing || result == CDlg_Install::kNoStartMenu) {
+        Tell(result == CDlg_Install::kFilesMissing ? texts::kFilesMissing : texts::kNoInstallInfo,
+             MB_OK | MB_ICONERROR);
         RemoveDirectoryA(path.c_str());
         return;
     }
     // A window that could not run copied nothing.
     if (result != CDlg_Install::kRan && window.failedFile.empty()) window.failedFile = path;
     if (!window.failedFile.empty()) {
-        Tell(installer::Substitute(texts::kCopyFailed, window.failedFile), MB_OK | MB_ICONERROR);
+        std::string text = installer::Substitute(texts::kCopyFailed, window.failedFile);
+        if (window.keyWritten) text += installer::Substitute(texts::kIncompleteRemovable, record.title);
+        Tell(text, MB_OK | MB_ICONERROR);
         return;
     }
-    // Without the Start-menu group the run has already said why it stops.
-    if (!window.groupMade) return;
     SetForegroundWindow(Handle());
     Tell(texts::kInstalled, MB_OK | MB_ICONINFORMATION);
     if (ShowMessage(Handle(), installer::Substitute(texts::kShowHelp, record.title), record.title,

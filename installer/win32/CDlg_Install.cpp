@@ -55,14 +55,22 @@ void CDlg_Install::Work() {
         Finish(kFilesMissing);
         return;
     }
+    // Without a place for the Start-menu group the installation stops before it copies
+    // anything, so the message that says it stops is true and nothing is left behind.
+    std::string programs;
+    if (FindProgramsFolder(programs)) group = GroupFolder(programs, record.title);
+    if (group.empty()) {
+        Finish(kNoStartMenu);
+        return;
+    }
     CopyBeside(texts::kStepProgram, framework::ModulePath(), "TBSetup.exe");
     CopyBeside(texts::kStepSetupInfo, SetupInfoPath(), "TBSetup.ini");
     CopyTree(sourceFolder, installFolder, std::string());
     timer.Report("setup.copy");
     Step(texts::kStepShortcuts);
-    groupMade = CreateGroup();
+    CreateGroup();
     Step(texts::kStepRegistry);
-    WriteUninstallKey();
+    keyWritten = WriteUninstallKey();
     WriteRecord();
     Pause(1000);
     Step(texts::kStepDone);
@@ -131,13 +139,7 @@ void CDlg_Install::CopyOneFile(const std::string& name, const std::string& sourc
     }
 }
 
-bool CDlg_Install::CreateGroup() {
-    std::string programs, group;
-    if (FindProgramsFolder(programs)) group = GroupFolder(programs, record.title);
-    if (group.empty()) {
-        Ask(texts::kNoInstallInfo, record.title, MB_OK | MB_ICONERROR);
-        return false;
-    }
+void CDlg_Install::CreateGroup() {
     CreateDirectoryA(group.c_str(), nullptr);
     // Only an existing folder is opened: the shell would report a missing one in a box
     // of its own, which would hold up this thread.
@@ -153,25 +155,27 @@ bool CDlg_Install::CreateGroup() {
                    installer::JoinPath(installFolder, record.helpFile),
                    installer::Substitute(texts::kHelpShortcutDescription, record.printerName),
                    installFolder, failure, this);
-    return true;
 }
 
-void CDlg_Install::WriteUninstallKey() {
+bool CDlg_Install::WriteUninstallKey() {
     HKEY key;
     DWORD disposition = 0;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
                         &disposition) != ERROR_SUCCESS) {
         Ask(texts::kRegistryWriteFailed, record.title, MB_OK | MB_ICONERROR);
-        return;
+        return false;
     }
     std::string icon = installFolder + "\\Tbsetup.exe";
-    if (SetString(key, "DisplayName", record.title)) {
-        SetString(key, "InstallPath", installFolder);
-        SetString(key, "DisplayIcon", icon);
-        SetString(key, "UninstallString", icon + " /M");
+    // The entry counts only when the program list can show it and start the removal.
+    bool written = SetString(key, "DisplayName", record.title);
+    if (written) {
+        written = SetString(key, "InstallPath", installFolder);
+        written = SetString(key, "DisplayIcon", icon) && written;
+        written = SetString(key, "UninstallString", icon + " /M") && written;
     }
     RegCloseKey(key);
+    return written;
 }
 
 void CDlg_Install::WriteRecord() {
@@ -179,13 +183,14 @@ void CDlg_Install::WriteRecord() {
     // so that the uninstallation still removes them.
     std::string path = installer::JoinPath(installFolder, installer::kRecordName);
     std::vector<std::string> earlier;
-    if (installer::ParseRecord(ReadWholeFile(path), earlier)) {
+    if (installer::ParseRecord(ReadWholeFile(path), record.title, earlier)) {
         for (const std::string& entry : earlier) {
             if (Exists(installer::JoinPath(installFolder, entry))) created.push_back(entry);
         }
     }
     Created(installer::kRecordName);
-    if (!WriteText(path, installer::FormatRecord(installer::UniquePaths(created)))) Failed(path);
+    if (!WriteText(path, installer::FormatRecord(record.title, installer::UniquePaths(created))))
+        Failed(path);
 }
 
 } // namespace installer_win32

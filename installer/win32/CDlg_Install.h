@@ -14,6 +14,8 @@ public:
     // Results of the run.
     static constexpr INT_PTR kFilesMissing = 0;
     static constexpr INT_PTR kRan = 1;
+    // No Programs folder for the Start-menu group: stopped before anything was copied.
+    static constexpr INT_PTR kNoStartMenu = 2;
 
     explicit CDlg_Install(const installer::SetupRecord& record) : CDlg_Progress(record) {}
 
@@ -23,9 +25,9 @@ public:
     bool expand = true;
 
     // Read after the run: the first file that could not be installed (empty when every
-    // copy succeeded) and whether the Start-menu group could be made.
+    // copy succeeded) and whether the uninstall entry was written.
     std::string failedFile;
-    bool groupMade = true;
+    bool keyWritten = false;
 
 protected:
     void Work() override;
@@ -37,13 +39,14 @@ private:
     void CopyOneFile(const std::string& name, const std::string& source, const std::string& target,
                      const std::string& relative);
     void CopyBeside(const char* step, const std::string& source, const char* name);
-    bool CreateGroup();
-    void WriteUninstallKey();
+    void CreateGroup();
+    bool WriteUninstallKey();
     void WriteRecord();
     void Created(const std::string& relative);
     void Failed(const std::string& target);
 
     std::vector<std::string> created;
+    std::string group; // the Start-menu group folder
 };
 
 } // namespace installer_win32

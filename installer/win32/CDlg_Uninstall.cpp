@@ -33,13 +33,14 @@ bool QueryInstallPath(HKEY key, std::string& folder) {
     return true;
 }
 
-// The install record of `folder`; empty (nothing to remove) when it is missing,
-// foreign or damaged.
-std::vector<std::string> ReadRecord(const std::string& folder) {
-    std::vector<std::string> entries;
+// The install record of `folder` in the order of removal; false, with nothing to
+// remove, when it is missing, foreign or damaged.
+bool ReadRecord(const std::string& folder, const std::string& product,
+                std::vector<std::string>& entries) {
     std::string text = ReadWholeFile(installer::JoinPath(folder, installer::kRecordName));
-    if (!installer::ParseRecord(text, entries)) entries.clear();
-    return installer::RemovalOrder(entries);
+    bool own = installer::ParseRecord(text, product, entries);
+    entries = installer::RemovalOrder(entries);
+    return own;
 }
 
 std::string TemporaryIniPath() {
@@ -114,7 +115,8 @@ void CDlg_Uninstall::Work() {
         RegCloseKey(key);
         // Only what the installation recorded is removed; the steps count the listed
         // files that exist now.
-        std::vector<std::string> entries = ReadRecord(installFolder);
+        std::vector<std::string> entries;
+        bool recorded = ReadRecord(installFolder, record.title, entries);
         std::size_t files = 0;
         for (const std::string& entry : entries) {
             std::string path = installer::JoinPath(installFolder, entry);
@@ -126,7 +128,14 @@ void CDlg_Uninstall::Work() {
         Step(texts::kStepRemoveRegistry);
         if (RemoveKey(installFolder)) {
             RemoveRecorded(installFolder, entries);
-            Ask(texts::kUninstalled, record.title, MB_OK | MB_ICONINFORMATION);
+            // Without a record nothing is known to be ours: the folder stays, and the
+            // user learns where it is.
+            if (recorded || !Exists(installFolder)) {
+                Ask(texts::kUninstalled, record.title, MB_OK | MB_ICONINFORMATION);
+            } else {
+                Ask(installer::Substitute(texts::kUninstalledFolderKept, installFolder),
+                    record.title, MB_OK | MB_ICONEXCLAMATION);
+            }
         }
     }
     Finish(1);

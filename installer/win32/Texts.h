@@ -19,8 +19,12 @@ constexpr const char kCreateFolder[] =
 constexpr const char kStarting[] = "インストールを開始します。";
 constexpr const char kFilesMissing[] =
     "インストールに必要なファイルがありません。\nインストールを中止します。";
+// A copy failed: the file, then what is left; while the uninstall entry exists the
+// second text follows, with the title, to say how the rest is removed.
 constexpr const char kCopyFailed[] =
-    "次のファイルをインストールできませんでした。\n%s\nインストールを中止します。";
+    "次のファイルをインストールできませんでした。\n%s\nインストールは完了していません。";
+constexpr const char kIncompleteRemovable[] =
+    "\nコントロールパネルの「アプリケーションの追加と削除」で「%s」を削除できます。";
 constexpr const char kInstalled[] = "インストールが完了しました。";
 constexpr const char kShowHelp[] = "今すぐに%sのヘルプを表示しますか？";
 
@@ -66,5 +70,7 @@ constexpr const char kRegistryUnreadable[] =
 constexpr const char kRegistryNotDeleted[] =
     "レジストリを削除できませんでした。\nアンインストールを中止します。";
 constexpr const char kUninstalled[] = "アンインストールが完了しました。";
+constexpr const char kUninstalledFolderKept[] =
+    "アンインストールが完了しました。\nただし、インストールの記録が存在しないか、壊れているため、\n次のフォルダは削除していません。\n%s";
 
 } // namespace texts

@@ -10,7 +10,7 @@ const e2e::Scenario kScenarios[] = {
      "EXE [--no-pause] [--path PATH] [--help FILE] [--open-help hlp|chm] [--link-failures] NAME...",
      2, setup::Install},
     {"missing-files", "EXE", 1, setup::MissingFiles},
-    {"refusals", "EXE FOREIGN-FOLDER", 2, setup::Refusals},
+    {"refusals", "EXE FOREIGN-FOLDER...", 2, setup::Refusals},
     {"free-space", "EXE ROOT", 2, setup::FreeSpace},
     {"broken", "EXE empty|title [SWITCHES]", 2, setup::BrokenSetupInfo},
     {"opens", "EXE", 1, setup::Opens},

@@ -147,17 +147,19 @@ void AnswerCopyFailed(e2e::Checks& checks, Run& run, HWND dialog, const SetupInf
                       const std::string& name) {
     HWND box = run.WaitForWindow(info.title.c_str(), dialog);
     std::string text = e2e::MessageBoxText(box);
-    const std::string format = kCopyFailed, head = format.substr(0, format.find("%s")),
+    // The uninstall entry was written, so the message says how to remove the rest.
+    const std::string format = kCopyFailed + Fill(kIncompleteRemovable, info.title),
+                      head = format.substr(0, format.find("%s")),
                       tail = format.substr(format.find("%s") + 2);
     bool framed = text.size() > head.size() + tail.size() &&
                   text.compare(0, head.size(), head) == 0 &&
                   text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
     std::string file =
         framed ? text.substr(head.size(), text.size() - head.size() - tail.size()) : "";
-    checks.Equal("failed-copy message", Fill(kCopyFailed, "..." + name),
-                 framed ? Fill(kCopyFailed, "..." + file.substr(file.size() >= name.size()
-                                                                    ? file.size() - name.size()
-                                                                    : 0))
+    checks.Equal("failed-copy message", Fill(format.c_str(), "..." + name),
+                 framed ? Fill(format.c_str(), "..." + file.substr(file.size() >= name.size()
+                                                               ? file.size() - name.size()
+                                                               : 0))
                         : text);
     checks.That(e2e::MessageBoxHasIcon(box), "failed-copy message: icon");
     e2e::ClickDialogButton(box, IDOK);
@@ -177,6 +179,18 @@ void ExpectEndWithoutMessages(e2e::Checks& checks, Run& run, HWND dialog) {
         return run.WaitForExit(0);
     });
     checks.That(ended, "TBSetup ends");
+}
+
+// The run stops before its first step with `message` (error icon), shown when the
+// progress window has closed; the program ends and leaves nothing behind.
+void StoppedBeforeCopying(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+                          const std::string& path, const char* message) {
+    Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, message, {});
+    checks.Equal("steps before the run stopped", 0, static_cast<DWORD>(progress.steps.size()));
+    checks.Equal("messages during the run", 0, static_cast<DWORD>(progress.otherBoxes.size()));
+    Answer(checks, run, info.title, message, IDOK, true, dialog);
+    checks.That(run.WaitForExit(), "TBSetup ends");
+    CheckNothingInstalled(checks, info, path);
 }
 
 void Cancel(e2e::Checks& checks, Run& run, HWND dialog) {
@@ -209,13 +223,15 @@ void Install(e2e::Checks& checks, const Args& args) {
     if (!dialog || !(options.existing ? AcceptExistingPath(checks, run, dialog, info, path)
                                       : AcceptPath(checks, run, dialog, info, path)))
         return;
+    if (options.noProgramsFolder) {
+        StoppedBeforeCopying(checks, run, dialog, info, path, kNoInstallInfo);
+        return;
+    }
     std::vector<std::string> allowed;
     if (options.linkFailures) allowed.assign(kLinkFailures, kLinkFailures + 4);
-    if (options.noProgramsFolder) allowed.push_back(kNoInstallInfo);
     std::string finalText = kInstalled;
     if (!options.copyFails.empty())
         finalText = std::string(kCopyFailed).substr(0, std::string(kCopyFailed).find("%s"));
-    if (options.noProgramsFolder) finalText.clear();
     Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, finalText, allowed);
     if (options.pause) {
         checks.Equal("start percentage", "0％", progress.startPercent);
@@ -237,12 +253,6 @@ void Install(e2e::Checks& checks, const Args& args) {
     }
     if (options.linkFailures)
         checks.That(!progress.otherBoxes.empty(), "shortcut failures reported");
-    if (options.noProgramsFolder) {
-        checks.Equal("messages during the run", 1, static_cast<DWORD>(progress.otherBoxes.size()));
-        ExpectEndWithoutMessages(checks, run, dialog);
-        checks.That(UninstallKeyExists(info), "uninstall key written all the same");
-        return;
-    }
     if (!options.copyFails.empty()) {
         AnswerCopyFailed(checks, run, dialog, info, options.copyFails);
         ExpectEndWithoutMessages(checks, run, dialog);
@@ -273,12 +283,7 @@ void MissingFiles(e2e::Checks& checks, const Args& args) {
     Run run;
     HWND dialog = StartInstaller(checks, run, args[0], info);
     if (!dialog || !AcceptPath(checks, run, dialog, info, path)) return;
-    Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, kMissingFiles, {});
-    checks.Equal("steps before the files were missed", 0,
-                 static_cast<DWORD>(progress.steps.size()));
-    Answer(checks, run, info.title, kMissingFiles, IDOK, true, dialog);
-    checks.That(run.WaitForExit(), "TBSetup ends");
-    CheckNothingInstalled(checks, info, path);
+    StoppedBeforeCopying(checks, run, dialog, info, path, kMissingFiles);
 }
 
 void Refusals(e2e::Checks& checks, const Args& args) {
@@ -288,24 +293,27 @@ void Refusals(e2e::Checks& checks, const Args& args) {
     std::string windowsUpper = WindowsFolder();
     CharUpperA(&windowsUpper[0]);
     checks.Equal("drive Q: does not exist", DRIVE_NO_ROOT_DIR, GetDriveTypeA("Q:\\"));
-    checks.That(Exists(args[1] + "\\DATA.TXT"), "the foreign folder holds a file");
-    const char* const kinds[] = {"no such drive",  "drive root",     "drive alone",
-                                 "Windows folder", "Windows folder", "system folder",
-                                 "Program Files",  "Program Files",  "foreign folder"};
-    const std::string paths[] = {"Q:\\TBK42",
-                                 drive + ":\\",
-                                 drive + ":",
-                                 WindowsFolder(),
-                                 windowsUpper,
-                                 SystemFolder(),
-                                 drive + ":\\Program Files",
-                                 drive + ":\\PROGRAM FILES",
-                                 args[1]};
+    std::vector<std::string> kinds = {"no such drive",  "drive root",     "drive alone",
+                                      "Windows folder", "Windows folder", "system folder",
+                                      "Program Files",  "Program Files"};
+    std::vector<std::string> paths = {"Q:\\TBK42",
+                                      drive + ":\\",
+                                      drive + ":",
+                                      WindowsFolder(),
+                                      windowsUpper,
+                                      SystemFolder(),
+                                      drive + ":\\Program Files",
+                                      drive + ":\\PROGRAM FILES"};
+    for (size_t i = 1; i < args.size(); ++i) {
+        checks.That(Exists(args[i] + "\\DATA.TXT"), "the foreign folder holds a file");
+        kinds.push_back("foreign folder");
+        paths.push_back(args[i]);
+    }
 
     Run run;
     HWND dialog = StartInstaller(checks, run, args[0], info);
     if (!dialog) return;
-    for (size_t i = 0; i < sizeof paths / sizeof paths[0]; ++i) {
+    for (size_t i = 0; i < paths.size(); ++i) {
         std::string what = std::string(kinds[i]) + " " + paths[i];
         if (!checks.That(ClickOkWith(dialog, paths[i]), (what + ": OK pressed").c_str())) return;
         Answer(checks, run, info.title, kChoosePath, IDOK, true, dialog);
@@ -325,7 +333,8 @@ void Refusals(e2e::Checks& checks, const Args& args) {
     }
     Cancel(checks, run, dialog);
     CheckNothingInstalled(checks, info, DefaultInstallPath(info));
-    checks.That(!Exists(args[1] + "\\TBSETUP.EXE"), "nothing copied into the foreign folder");
+    for (size_t i = 1; i < args.size(); ++i)
+        checks.That(!Exists(args[i] + "\\TBSETUP.EXE"), "nothing copied into the foreign folder");
 }
 
 namespace {

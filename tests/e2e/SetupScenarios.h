@@ -21,7 +21,9 @@ namespace setup {
 void Install(e2e::Checks& checks, const Args& args);
 // EXE: a source folder without the help file.
 void MissingFiles(e2e::Checks& checks, const Args& args);
-// EXE FOREIGN-FOLDER: every path refusal, then Cancel; nothing is copied.
+// EXE FOREIGN-FOLDER...: every path refusal, then Cancel; nothing is copied. Each
+// FOREIGN-FOLDER holds DATA.TXT (and perhaps an install record that is not this
+// product's own).
 void Refusals(e2e::Checks& checks, const Args& args);
 // EXE ROOT: DISK one more than the free megabytes of ROOT is refused, DISK equal to them
 // is enough. The driver writes DISK into the setup information file.

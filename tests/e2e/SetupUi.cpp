@@ -24,7 +24,9 @@ const char kMissingFiles[] =
     "インストールに必要なファイルがありません。\nインストールを中止します。";
 const char kInstalled[] = "インストールが完了しました。";
 const char kCopyFailed[] =
-    "次のファイルをインストールできませんでした。\n%s\nインストールを中止します。";
+    "次のファイルをインストールできませんでした。\n%s\nインストールは完了していません。";
+const char kIncompleteRemovable[] =
+    "\nコントロールパネルの「アプリケーションの追加と削除」で「%s」を削除できます。";
 const char kNoInstallInfo[] =
     "インストールに必要な情報を取得できませんでした。\nインストールを中止します。";
 const char kShowHelp[] = "今すぐに%sのヘルプを表示しますか？";

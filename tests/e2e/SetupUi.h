@@ -34,6 +34,7 @@ extern const char kStarting[];
 extern const char kMissingFiles[];
 extern const char kInstalled[];
 extern const char kCopyFailed[];    // %s: the file
+extern const char kIncompleteRemovable[]; // %s: the title; after kCopyFailed
 extern const char kNoInstallInfo[]; // the Programs folder cannot be found
 extern const char kShowHelp[];      // %s: the title
 extern const char kSetupInfoBroken[];

@@ -77,9 +77,24 @@ tbs_tree() {
   (cd "$1" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort)
 }
 
-# The install record of DIR as a sorted list of /-separated paths.
+# The title (TITLE_NAME, UTF-8) of the setup information file INI.
+tbs_title() {
+  iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | sed -n 's/^TITLE_NAME=//p'
+}
+
+# The install record of DIR as a sorted list of /-separated paths. Its first line names
+# the product of DIR's setup information in brackets; any other first line is listed
+# as "first line: ...", so the comparison with the expected paths fails.
 tbs_record() {
-  iconv -f CP932 -t UTF-8 "$1/TBSETUP.LST" | tr -d '\r' | tr '\\' '/' | LC_ALL=C sort
+  local head
+  head=$(iconv -f CP932 -t UTF-8 "$1/TBSETUP.LST" | head -n 1 | tr -d '\r')
+  [ "$head" = "[$(tbs_title "$1/TBSetup.ini")]" ] || echo "first line: $head"
+  iconv -f CP932 -t UTF-8 "$1/TBSETUP.LST" | tail -n +2 | tr -d '\r' | tr '\\' '/' | LC_ALL=C sort
+}
+
+# An earlier installation's record in DIR naming the disk's product and nothing else.
+tbs_own_record() {
+  printf '[%s]\n' "$(tbs_title "$disk/TBSetup.ini")" | tbs_write_ini "$1/TBSETUP.LST"
 }
 
 # tbs_expect WHAT EXPECTED ACTUAL: a failure with both texts when they differ.

@@ -4,31 +4,58 @@
 
 using Entries = std::vector<std::string>;
 
-TEST(InstallerRecord, RoundTripsRelativePathsAsCrlfLines) {
+namespace {
+
+const std::string kProduct = "Varo Corvane K42 チューンボード";
+const std::string kHead = "[Varo Corvane K42 チューンボード]\r\n";
+
+bool Parse(const std::string& text, Entries& read) {
+    return installer::ParseRecord(text, kProduct, read);
+}
+
+} // namespace
+
+TEST(InstallerRecord, RoundTripsRelativePathsAsCrlfLinesAfterTheProduct) {
     Entries entries = {"TBSETUP.EXE", "表", "表\\TBK42.CHM", "TBSETUP.LST"};
-    std::string text = installer::FormatRecord(entries);
-    EXPECT_EQ("TBSETUP.EXE\r\n表\r\n表\\TBK42.CHM\r\nTBSETUP.LST\r\n", text);
+    std::string text = installer::FormatRecord(kProduct, entries);
+    EXPECT_EQ(kHead + "TBSETUP.EXE\r\n表\r\n表\\TBK42.CHM\r\nTBSETUP.LST\r\n", text);
     Entries read;
-    ASSERT_TRUE(installer::ParseRecord(text, read));
+    ASSERT_TRUE(Parse(text, read));
     EXPECT_EQ(entries, read);
+}
+
+// A folder's record counts only when it names this product: any other first line makes
+// the folder foreign, so none of its files is merged into a new record or removed.
+TEST(InstallerRecord, OnlyARecordNamingThisProductIsOwn) {
+    for (const char* foreign : {"", "TBSETUP.EXE\r\n", "[Other チューンボード]\r\n",
+                                "[Varo Corvane K42 チューンボード ]\r\n",
+                                "[varo corvane k42 チューンボード]\r\n",
+                                "[Varo Corvane K42 チューンボード]\n",
+                                "Varo Corvane K42 チューンボード\r\n",
+                                "[Varo Corvane K42 チューンボード]"}) {
+        Entries read = {"stale"};
+        EXPECT_FALSE(Parse(foreign + std::string("TBK42.EXE\r\n"), read)) << foreign;
+        EXPECT_TRUE(read.empty()) << foreign;
+    }
+    Entries read;
+    EXPECT_TRUE(Parse(kHead, read));
+    EXPECT_TRUE(read.empty());
 }
 
 TEST(InstallerRecord, AnyLineOutsideTheFolderSpoilsTheWholeRecord) {
     for (const char* bad : {"..\\x", "a\\..\\..\\x", "..", ".", "a\\.\\b", "\\WINDOWS\\x",
                             "C:\\x", "C:x", "\\\\srv\\share\\x", "a/../b", "a\\\\b", "", "*.*",
                             "...", ". .", "x.. ", "a\\b.", "a\tb", "\\", "a\\"}) {
-        std::string text = std::string("TBSETUP.EXE\r\n") + bad + "\r\nTBSETUP.LST\r\n";
+        std::string text = kHead + "TBSETUP.EXE\r\n" + bad + "\r\nTBSETUP.LST\r\n";
         Entries read = {"stale"};
-        EXPECT_FALSE(installer::ParseRecord(text, read)) << bad;
+        EXPECT_FALSE(Parse(text, read)) << bad;
         EXPECT_TRUE(read.empty()) << bad;
     }
     Entries read;
-    EXPECT_FALSE(installer::ParseRecord("TBSETUP.EXE\nTBK42.EXE\r\n", read)); // bare LF
-    EXPECT_FALSE(installer::ParseRecord(std::string(300, 'a') + "\r\n", read));
-    EXPECT_TRUE(installer::ParseRecord("", read));
-    EXPECT_TRUE(read.empty());
+    EXPECT_FALSE(Parse(kHead + "TBSETUP.EXE\nTBK42.EXE\r\n", read)); // bare LF
+    EXPECT_FALSE(Parse(kHead + std::string(300, 'a') + "\r\n", read));
     // A trail byte 0x5C is no separator: "ソ" alone is a plain name.
-    EXPECT_TRUE(installer::ParseRecord("ソ\r\nソ\\表\r\n", read));
+    EXPECT_TRUE(Parse(kHead + "ソ\r\nソ\\表\r\n", read));
     EXPECT_EQ((Entries{"ソ", "ソ\\表"}), read);
 }
 
@@ -45,7 +72,7 @@ TEST(InstallerRecord, LeadByteWithoutTrailByteSpoilsTheRecord) {
     for (const char* bad : {"\x8C:x", "a\\\x81/..\\..\\x", "\x81\x2E\x2E", "x\x81", "\x9F\x7F",
                             "\xE0\x3F", "\xFC\xFD"}) {
         Entries read = {"stale"};
-        EXPECT_FALSE(installer::ParseRecord(std::string("TBK42.EXE\r\n") + bad + "\r\n", read))
+        EXPECT_FALSE(Parse(kHead + "TBK42.EXE\r\n" + bad + "\r\n", read))
             << bad;
         EXPECT_TRUE(read.empty());
         EXPECT_FALSE(installer::IsSafeRelativePath(bad));

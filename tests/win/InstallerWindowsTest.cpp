@@ -192,7 +192,8 @@ TEST_F(InstallerUninstallTest, RemovesOnlyRecordedFilesAndKeepsTheUsersFile) {
     CreateDirectoryA((folder + "\\EMPTY").c_str(), nullptr);
     Write("TBK42.EXE", "program");
     Write("SUB\\TBK42.CHM", "help");
-    Write("TBSETUP.LST", "TBK42.EXE\r\nSUB\r\nSUB\\TBK42.CHM\r\nEMPTY\r\nTBSETUP.LST\r\n");
+    Write("TBSETUP.LST",
+          "[テスト製品]\r\nTBK42.EXE\r\nSUB\r\nSUB\\TBK42.CHM\r\nEMPTY\r\nTBSETUP.LST\r\n");
     Write("mine.dat", "the user's settings");
     SetFileAttributesA((folder + "\\TBK42.EXE").c_str(), FILE_ATTRIBUTE_READONLY);
     std::ofstream(parent + "\\beside.txt") << "beside";
@@ -219,7 +220,7 @@ TEST_F(InstallerUninstallTest, RemovesOnlyRecordedFilesAndKeepsTheUsersFile) {
 }
 
 TEST_F(InstallerUninstallTest, EmptyRecordedFolderGoesWithTheInstallFolder) {
-    Write("TBSETUP.LST", "TBSETUP.LST\r\n");
+    Write("TBSETUP.LST", "[テスト製品]\r\nTBSETUP.LST\r\n");
     RegisterKey();
     ThreadRecordingUi ui;
     EXPECT_EQ(1, RunUninstall());
@@ -227,24 +228,36 @@ TEST_F(InstallerUninstallTest, EmptyRecordedFolderGoesWithTheInstallFolder) {
     EXPECT_EQ("100％", ui.ownerPercent.back());
 }
 
-TEST_F(InstallerUninstallTest, DamagedRecordRemovesNoFileButTheKey) {
-    Write("TBK42.EXE", "program");
-    Write("TBSETUP.LST", "TBK42.EXE\r\n..\\beside.txt\r\n");
-    std::ofstream(parent + "\\beside.txt") << "beside";
-    RegisterKey();
-    ThreadRecordingUi ui;
-    EXPECT_EQ(1, RunUninstall());
-    EXPECT_TRUE(Exists("TBK42.EXE"));
-    EXPECT_TRUE(Exists("TBSETUP.LST"));
-    EXPECT_TRUE(GetFileAttributesA((parent + "\\beside.txt").c_str()) != INVALID_FILE_ATTRIBUTES);
-    EXPECT_FALSE(KeyExists());
-    // No file step: the two fixed steps are the whole range.
-    EXPECT_EQ("100％", ui.ownerPercent.back());
+// Without this product's own record nothing is known to be ours: every file stays, the
+// key goes, and the last message names the folder that was kept.
+TEST_F(InstallerUninstallTest, RecordMissingDamagedOrForeignKeepsEveryFileAndSaysWhere) {
+    for (const char* record : {"", "[テスト製品]\r\nTBK42.EXE\r\n..\\beside.txt\r\n",
+                               "[他の製品]\r\nTBK42.EXE\r\n"}) {
+        SCOPED_TRACE(record);
+        Write("TBK42.EXE", "program");
+        if (*record) Write("TBSETUP.LST", record);
+        std::ofstream(parent + "\\beside.txt") << "beside";
+        RegisterKey();
+        ThreadRecordingUi ui;
+        EXPECT_EQ(1, RunUninstall());
+        EXPECT_TRUE(Exists("TBK42.EXE"));
+        EXPECT_EQ(*record != '\0', Exists("TBSETUP.LST"));
+        EXPECT_TRUE(GetFileAttributesA((parent + "\\beside.txt").c_str()) != INVALID_FILE_ATTRIBUTES);
+        EXPECT_FALSE(KeyExists());
+        // No file step: the two fixed steps are the whole range.
+        EXPECT_EQ("100％", ui.ownerPercent.back());
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ("アンインストールが完了しました。\nただし、インストールの記録が存在しないか、"
+                  "壊れているため、\n次のフォルダは削除していません。\n" + folder,
+                  ui.messages.back().text);
+        EXPECT_EQ(UINT(MB_ICONEXCLAMATION), ui.messages.back().type & MB_ICONMASK);
+        DeleteFileA((folder + "\\TBSETUP.LST").c_str());
+    }
 }
 
 TEST_F(InstallerUninstallTest, MissingKeyStopsBeforeAnyStep) {
     Write("TBK42.EXE", "program");
-    Write("TBSETUP.LST", "TBK42.EXE\r\n");
+    Write("TBSETUP.LST", "[テスト製品]\r\nTBK42.EXE\r\n");
     ThreadRecordingUi ui;
     EXPECT_EQ(1, RunUninstall());
     EXPECT_TRUE(Exists("TBK42.EXE"));

@@ -1,4 +1,5 @@
-// The install record on any text: a record is read whole or not at all, every entry it
+// The install record on any text: a record is read whole or not at all, only with the
+// product's line first ("[P]"), every entry it
 // yields is a plain relative path (so nothing outside the install folder is ever
 // removed), writing the entries and reading them back gives them again, and the removal
 // order holds each path once, deepest first.
@@ -13,6 +14,8 @@
 using namespace installer;
 
 namespace {
+
+const std::string kProduct = "P";
 
 std::size_t Depth(const std::string& path) {
     std::size_t parts = 1;
@@ -45,7 +48,7 @@ const std::size_t fuzz::kMaxInputSize = 2000;
 void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
     std::string text(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> entries{"left over"};
-    bool ok = ParseRecord(text, entries);
+    bool ok = ParseRecord(text, kProduct, entries);
     if (!ok) {
         FUZZ_CHECK(entries.empty());
         return;
@@ -55,7 +58,8 @@ void fuzz::FuzzOne(const std::uint8_t* data, std::size_t size) {
         CheckPlainParts(entry);
     }
     std::vector<std::string> again;
-    FUZZ_CHECK(ParseRecord(FormatRecord(entries), again));
+    FUZZ_CHECK(text.compare(0, 5, "[P]\r\n") == 0);
+    FUZZ_CHECK(ParseRecord(FormatRecord(kProduct, entries), kProduct, again));
     FUZZ_CHECK(again == entries);
 
     std::vector<std::string> unique = UniquePaths(entries);
