@@ -47,7 +47,7 @@ tb_wine() {
     path=$TB_TOOLS/wine64:$PATH loader=/usr/lib/wine/wine64
   fi
   env WINEPREFIX="$prefix" WINEARCH="$arch" PATH="$path" ${loader:+WINELOADER="$loader"} \
-    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d${TB_DLL_OVERRIDES:+;$TB_DLL_OVERRIDES}" \
     WINEDEBUG="${TB_WINEDEBUG:--all}" \
     LOCPATH="$prefix/$TB_LOCALE_DIR" LC_ALL=ja_JP.UTF-8 "$@"
 }
