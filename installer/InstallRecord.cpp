@@ -14,15 +14,12 @@ namespace {
 // either for a separator).
 std::vector<std::string> Parts(const std::string& path) {
     std::vector<std::string> parts(1);
-    for (std::size_t pos = 0; pos < path.size();) {
-        unsigned char c = static_cast<unsigned char>(path[pos]);
-        std::size_t step = (cp932::IsLeadByte(c) && pos + 1 < path.size()) ? 2 : 1;
-        if (step == 1 && (c == '\\' || c == '/')) {
+    for (cp932::Char c : cp932::Chars(path)) {
+        if (c.Is('\\') || c.Is('/')) {
             parts.emplace_back();
         } else {
-            parts.back().append(path, pos, step);
+            parts.back().append(path, c.pos, c.length);
         }
-        pos += step;
     }
     return parts;
 }
@@ -43,20 +40,18 @@ bool IsUnsafePart(const std::string& part) {
 // wildcard, or a lead byte without a valid trail byte: the system may read such a pair
 // as two characters, the second one a ":" or "/".
 bool HasUnsafeByte(const std::string& path) {
-    for (std::size_t pos = 0; pos < path.size();) {
-        unsigned char c = static_cast<unsigned char>(path[pos]);
+    for (cp932::Char ch : cp932::Chars(path)) {
+        unsigned char c = ch.first;
         if (cp932::IsLeadByte(c)) {
-            bool paired = pos + 1 < path.size() &&
-                          cp932::IsTrailByte(static_cast<unsigned char>(path[pos + 1]));
+            bool paired =
+                ch.length == 2 && cp932::IsTrailByte(static_cast<unsigned char>(path[ch.pos + 1]));
             if (!paired) return true;
-            pos += 2;
             continue;
         }
         if (c < 0x20 || c == ':' || c == '/' || c == '*' || c == '?' || c == '"' || c == '<' ||
             c == '>' || c == '|') {
             return true;
         }
-        ++pos;
     }
     return false;
 }
@@ -73,8 +68,7 @@ std::string ProductLine(const std::string& product) {
 } // namespace
 
 bool IsSafeRelativePath(const std::string& relative) {
-    if (relative.empty() || relative.size() > kFieldBytes || HasUnsafeByte(relative))
-        return false;
+    if (relative.empty() || relative.size() > kFieldBytes || HasUnsafeByte(relative)) return false;
     for (const std::string& part : Parts(relative)) {
         if (IsUnsafePart(part)) return false;
     }
@@ -92,7 +86,8 @@ bool StaysBelowFolder(const std::string& name) {
 
 std::string FormatRecord(const std::string& product, const std::vector<std::string>& entries) {
     std::string text = ProductLine(product);
-    for (const std::string& entry : entries) text += entry + "\r\n";
+    for (const std::string& entry : entries)
+        text += entry + "\r\n";
     return text;
 }
 
@@ -118,8 +113,9 @@ bool ParseRecord(const std::string& text, const std::string& product,
 std::vector<std::string> UniquePaths(const std::vector<std::string>& entries) {
     std::vector<std::string> unique;
     for (const std::string& entry : entries) {
-        bool seen = std::any_of(unique.begin(), unique.end(),
-                                [&](const std::string& other) { return EqualsNoCase(other, entry); });
+        bool seen = std::any_of(unique.begin(), unique.end(), [&](const std::string& other) {
+            return EqualsNoCase(other, entry);
+        });
         if (!seen) unique.push_back(entry);
     }
     return unique;

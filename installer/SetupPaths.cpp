@@ -9,10 +9,8 @@ namespace {
 // Byte offsets of every backslash that is a character of its own.
 std::vector<std::size_t> Separators(const std::string& path) {
     std::vector<std::size_t> found;
-    for (std::size_t pos = 0; pos < path.size();) {
-        unsigned char c = static_cast<unsigned char>(path[pos]);
-        if (c == '\\') found.push_back(pos);
-        pos += (cp932::IsLeadByte(c) && pos + 1 < path.size()) ? 2 : 1;
+    for (cp932::Char c : cp932::Chars(path)) {
+        if (c.Is('\\')) found.push_back(c.pos);
     }
     return found;
 }
@@ -39,14 +37,9 @@ bool EndsInBackslash(const std::string& path) {
 
 std::string UpperCase(const std::string& text) {
     std::string result = text;
-    for (std::size_t pos = 0; pos < result.size();) {
-        unsigned char c = static_cast<unsigned char>(result[pos]);
-        if (cp932::IsLeadByte(c) && pos + 1 < result.size()) {
-            pos += 2;
-            continue;
-        }
-        if (c >= 'a' && c <= 'z') result[pos] = static_cast<char>(c - 'a' + 'A');
-        ++pos;
+    for (cp932::Char c : cp932::Chars(text)) {
+        if (c.length == 1 && c.first >= 'a' && c.first <= 'z')
+            result[c.pos] = static_cast<char>(c.first - 'a' + 'A');
     }
     return result;
 }
@@ -56,9 +49,9 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
 }
 
 bool ContainsText(const std::string& text, const std::string& part) {
-    for (std::size_t pos = 0; pos + part.size() <= text.size();) {
+    for (std::size_t pos = 0; pos + part.size() <= text.size();
+         pos += cp932::CharLength(text, pos)) {
         if (text.compare(pos, part.size(), part) == 0) return true;
-        pos += cp932::IsLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
     }
     return false;
 }

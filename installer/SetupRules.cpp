@@ -44,10 +44,8 @@ bool IsDriveRoot(const std::string& path) {
 }
 
 std::size_t FindPlaceholder(const std::string& format, char kind) {
-    for (std::size_t pos = 0; pos + 1 < format.size();) {
-        unsigned char c = static_cast<unsigned char>(format[pos]);
-        if (c == '%' && format[pos + 1] == kind) return pos;
-        pos += cp932::IsLeadByte(c) ? 2 : 1;
+    for (std::size_t pos = 0; pos + 1 < format.size(); pos += cp932::CharLength(format, pos)) {
+        if (format[pos] == '%' && format[pos + 1] == kind) return pos;
     }
     return std::string::npos;
 }
@@ -62,19 +60,12 @@ std::string Replace(const std::string& format, char kind, const std::string& val
 
 Dispatch ParseCommandLine(const std::string& line) {
     Dispatch dispatch;
-    for (std::size_t pos = 0; pos < line.size();) {
-        unsigned char c = static_cast<unsigned char>(line[pos]);
-        if (cp932::IsLeadByte(c) && pos + 1 < line.size()) {
-            pos += 2;
-            continue;
-        }
-        if (c == '/') {
-            dispatch.closeDialog = true;
-            char next = pos + 1 < line.size() ? line[pos + 1] : '\0';
-            if (next == 'u' || next == 'U') dispatch.switches.push_back(RunSwitch::Uninstall);
-            if (next == 'm' || next == 'M') dispatch.switches.push_back(RunSwitch::HandOff);
-        }
-        ++pos;
+    for (cp932::Char c : cp932::Chars(line)) {
+        if (!c.Is('/')) continue;
+        dispatch.closeDialog = true;
+        char next = c.pos + 1 < line.size() ? line[c.pos + 1] : '\0';
+        if (next == 'u' || next == 'U') dispatch.switches.push_back(RunSwitch::Uninstall);
+        if (next == 'm' || next == 'M') dispatch.switches.push_back(RunSwitch::HandOff);
     }
     return dispatch;
 }

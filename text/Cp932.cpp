@@ -12,15 +12,15 @@ bool IsTrailByte(unsigned char c) {
     return c >= 0x40 && c <= 0xFC && c != 0x7F;
 }
 
+std::size_t CharLength(const std::string& text, std::size_t pos) {
+    return pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
+}
+
 std::size_t FitLength(const std::string& text, std::size_t maxBytes) {
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t step = IsLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
-        if (pos + step > text.size()) step = 1; // a dangling lead byte counts alone
-        if (pos + step > maxBytes) break;
-        pos += step;
+    for (Char c : Chars(text)) {
+        if (c.pos + c.length > maxBytes) return c.pos;
     }
-    return pos;
+    return text.size();
 }
 
 std::string Truncate(const std::string& text, std::size_t maxBytes) {
@@ -29,24 +29,16 @@ std::string Truncate(const std::string& text, std::size_t maxBytes) {
 
 std::size_t FindLastBackslash(const std::string& path) {
     std::size_t found = std::string::npos;
-    for (std::size_t pos = 0; pos < path.size();) {
-        unsigned char c = static_cast<unsigned char>(path[pos]);
-        if (c == '\\') found = pos;
-        pos += (IsLeadByte(c) && pos + 1 < path.size()) ? 2 : 1;
+    for (Char c : Chars(path)) {
+        if (c.Is('\\')) found = c.pos;
     }
     return found;
 }
 
 std::string ReplaceChar(const std::string& text, char from, char to) {
     std::string result = text;
-    for (std::size_t pos = 0; pos < result.size();) {
-        unsigned char c = static_cast<unsigned char>(result[pos]);
-        if (IsLeadByte(c) && pos + 1 < result.size()) {
-            pos += 2;
-            continue;
-        }
-        if (result[pos] == from) result[pos] = to;
-        ++pos;
+    for (Char c : Chars(text)) {
+        if (c.Is(from)) result[c.pos] = to;
     }
     return result;
 }

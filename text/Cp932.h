@@ -11,6 +11,51 @@ bool IsLeadByte(unsigned char c);
 // A byte that may follow a lead byte: 0x40-0x7E, 0x80-0xFC.
 bool IsTrailByte(unsigned char c);
 
+// Length in bytes of the character that starts at `pos`: 2 for a lead byte with a byte
+// after it, else 1 (a lead byte at the very end counts as one byte, and so does `pos`
+// at or past the end). Every scan over CP932 text steps by this.
+std::size_t CharLength(const std::string& text, std::size_t pos);
+
+// One character of a text: where it starts, how many bytes it has and its first byte.
+struct Char {
+    std::size_t pos;
+    std::size_t length;
+    unsigned char first;
+    // True when this character is the single byte `byte` (never a trail byte).
+    bool Is(char byte) const { return length == 1 && first == static_cast<unsigned char>(byte); }
+};
+
+// The characters of `text` in order, for a range-for loop. Holds a reference: the text
+// must outlive the loop.
+class Chars {
+public:
+    explicit Chars(const std::string& text) : text_(text) {}
+
+    class Iterator {
+    public:
+        Iterator(const std::string& text, std::size_t pos) : text_(&text), pos_(pos) {}
+        Char operator*() const {
+            return {pos_, CharLength(*text_, pos_), static_cast<unsigned char>((*text_)[pos_])};
+        }
+        Iterator& operator++() {
+            pos_ += CharLength(*text_, pos_);
+            return *this;
+        }
+        // Before the end: a loop ends even where a step would overshoot it.
+        bool operator!=(const Iterator& other) const { return pos_ < other.pos_; }
+
+    private:
+        const std::string* text_;
+        std::size_t pos_;
+    };
+
+    Iterator begin() const { return {text_, 0}; }
+    Iterator end() const { return {text_, text_.size()}; }
+
+private:
+    const std::string& text_;
+};
+
 // Length in bytes of the longest prefix of `text` that is at most `maxBytes` long and
 // ends on a character boundary.
 std::size_t FitLength(const std::string& text, std::size_t maxBytes);

@@ -19,14 +19,25 @@ TEST(Cp932, ByteClassesEndWhereTheCodePageSays) {
         unsigned char byte;
         bool lead;
         bool trail;
-    } cases[] = {{0x3F, false, false}, {0x40, false, true},  {0x7E, false, true},
-                 {0x7F, false, false}, {0x80, false, true},  {0x81, true, true},
-                 {0x9F, true, true},   {0xA0, false, true},  {0xDF, false, true},
-                 {0xE0, true, true},   {0xFC, true, true},   {0xFD, false, false}};
+    } cases[] = {{0x3F, false, false}, {0x40, false, true}, {0x7E, false, true},
+                 {0x7F, false, false}, {0x80, false, true}, {0x81, true, true},
+                 {0x9F, true, true},   {0xA0, false, true}, {0xDF, false, true},
+                 {0xE0, true, true},   {0xFC, true, true},  {0xFD, false, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(c.lead, cp932::IsLeadByte(c.byte)) << int(c.byte);
         EXPECT_EQ(c.trail, cp932::IsTrailByte(c.byte)) << int(c.byte);
     }
+}
+
+// Each character as start and length: "表" (0x95 0x5C) is one, a lead byte at the end
+// counts as one byte.
+TEST(Cp932, CharsStepOverWholeCharacters) {
+    std::string text = "a表\\\x81";
+    std::vector<std::pair<std::size_t, std::size_t>> steps;
+    for (cp932::Char c : cp932::Chars(text))
+        steps.emplace_back(c.pos, c.length);
+    EXPECT_EQ((std::vector<std::pair<std::size_t, std::size_t>>{{0, 1}, {1, 2}, {3, 1}, {4, 1}}),
+              steps);
 }
 
 TEST(Cp932, TruncateNeverSplitsACharacter) {
