@@ -1,7 +1,6 @@
 #include "installer/InstallRecord.h"
 
 #include "installer/SetupInfo.h"
-#include "installer/SetupPaths.h"
 #include "text/Cp932.h"
 
 #include <algorithm>
@@ -114,7 +113,7 @@ std::vector<std::string> UniquePaths(const std::vector<std::string>& entries) {
     std::vector<std::string> unique;
     for (const std::string& entry : entries) {
         bool seen = std::any_of(unique.begin(), unique.end(), [&](const std::string& other) {
-            return EqualsNoCase(other, entry);
+            return cp932::EqualsNoCase(other, entry);
         });
         if (!seen) unique.push_back(entry);
     }

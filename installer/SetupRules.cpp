@@ -1,7 +1,7 @@
 #include "installer/SetupRules.h"
 
-#include "installer/SetupPaths.h"
 #include "text/Cp932.h"
+#include "text/Path.h"
 
 namespace installer {
 
@@ -13,9 +13,7 @@ constexpr std::uint32_t kReadOnly = 0x1, kHidden = 0x2, kSystem = 0x4, kDirector
 
 // Upper-cased, without one trailing backslash (not the one of a root "C:\").
 std::string Comparable(const std::string& path) {
-    std::string result = UpperCase(path);
-    if (result.size() > 3 && EndsInBackslash(result)) result.pop_back();
-    return result;
+    return path::WithoutTrailingBackslash(cp932::UpperCase(path));
 }
 
 bool SameFolder(const std::string& a, const std::string& b) {
@@ -27,7 +25,7 @@ bool IsInside(const std::string& path, const std::string& folder) {
     if (folder.empty()) return false;
     std::string inner = Comparable(path), outer = Comparable(folder);
     if (inner == outer) return true;
-    if (!EndsInBackslash(outer)) outer += '\\';
+    if (!path::EndsInBackslash(outer)) outer += '\\';
     return inner.compare(0, outer.size(), outer) == 0;
 }
 
@@ -82,7 +80,7 @@ bool IsRefusedInstallPath(const InstallTarget& target) {
 
 bool BrowserMayAccept(const std::string& path, bool attributesRead, std::uint32_t attributes) {
     if (!attributesRead) return false;
-    if (ContainsText(path, "Program Files")) return true;
+    if (cp932::ContainsText(path, "Program Files")) return true;
     constexpr std::uint32_t refused =
         kReadOnly | kHidden | kSystem | kTemporary | kCompressed | kOffline;
     return (attributes & kDirectory) && !(attributes & refused);

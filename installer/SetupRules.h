@@ -21,19 +21,19 @@ Dispatch ParseCommandLine(const std::string& line);
 
 // What the system says about the chosen install path.
 struct InstallTarget {
-    std::string path;              // the path as typed
-    std::string windowsFolder;     // GetWindowsDirectory
-    std::string systemFolder;      // GetSystemDirectory
+    std::string path;               // the path as typed
+    std::string windowsFolder;      // GetWindowsDirectory
+    std::string systemFolder;       // GetSystemDirectory
     std::string programFilesFolder; // the Program Files folder of this system
-    std::string sourceFolder;      // the folder the files are copied from
-    bool exists = false;           // the path names an existing folder
-    bool empty = false;            // ... that holds nothing
-    bool holdsRecord = false;      // ... that holds this product's own install record
+    std::string sourceFolder;       // the folder the files are copied from
+    bool exists = false;            // the path names an existing folder
+    bool empty = false;             // ... that holds nothing
+    bool holdsRecord = false;       // ... that holds this product's own install record
 };
 
 // True when installing into `target` could mix the product with other data, so the
-// path is refused: anything but a folder on a drive ("X:\..."), a drive root, the Windows or system folder, the
-// Program Files folder itself, the source folder or a folder inside it (the copy would
+// path is refused: anything but a folder on a drive ("X:\..."), a drive root, the Windows or system
+// folder, the Program Files folder itself, the source folder or a folder inside it (the copy would
 // never end), or an existing non-empty folder without this product's install record. Compared
 // without regard to case and to one trailing backslash.
 bool IsRefusedInstallPath(const InstallTarget& target);

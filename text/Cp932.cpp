@@ -43,6 +43,26 @@ std::string ReplaceChar(const std::string& text, char from, char to) {
     return result;
 }
 
+std::string UpperCase(const std::string& text) {
+    std::string result = text;
+    for (Char c : Chars(text)) {
+        if (c.length == 1 && c.first >= 'a' && c.first <= 'z')
+            result[c.pos] = static_cast<char>(c.first - 'a' + 'A');
+    }
+    return result;
+}
+
+bool EqualsNoCase(const std::string& a, const std::string& b) {
+    return UpperCase(a) == UpperCase(b);
+}
+
+bool ContainsText(const std::string& text, const std::string& part) {
+    for (std::size_t pos = 0; pos + part.size() <= text.size(); pos += CharLength(text, pos)) {
+        if (text.compare(pos, part.size(), part) == 0) return true;
+    }
+    return false;
+}
+
 bool CopyBounded(char* buffer, std::size_t size, const std::string& text) {
     if (size == 0) return false;
     std::size_t length = FitLength(text, size - 1);

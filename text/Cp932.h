@@ -71,6 +71,16 @@ std::size_t FindLastBackslash(const std::string& path);
 // character boundary. Returns false, leaving a cut copy, when the text did not fit.
 bool CopyBounded(char* buffer, std::size_t size, const std::string& text);
 
+// ASCII letters upper-cased; double-byte characters left as they are (their trail
+// bytes may be lower-case letters).
+std::string UpperCase(const std::string& text);
+
+// Equal when upper-cased the same way.
+bool EqualsNoCase(const std::string& a, const std::string& b);
+
+// True when `text` contains `part` starting on a character boundary.
+bool ContainsText(const std::string& text, const std::string& part);
+
 // `text` with every single-byte `from` character (not a trail byte) replaced by `to`;
 // turns "a|b||" filter strings into the zero-separated form of the file dialogs.
 std::string ReplaceChar(const std::string& text, char from, char to);

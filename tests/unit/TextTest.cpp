@@ -88,6 +88,45 @@ TEST(Path, InFolderJoinsOnceAndNeverGivesABareName) {
     }
 }
 
+// "表" is 0x95 0x5C and "ソ" 0x83 0x5C in CP932: their trail bytes are backslashes.
+// Trail bytes can also be letters: "ッ" is 0x83 0x62 ("b"), "ィ" is 0x83 0x42 ("B").
+TEST(Path, CutsOnlyAtRealBackslashes) {
+    EXPECT_EQ("C:\\表", path::CutAtLastBackslash("C:\\表\\TBSetup.exe"));
+    EXPECT_EQ("C:", path::CutAtLastBackslash("C:\\ソ"));
+    EXPECT_EQ("", path::CutAtLastBackslash("表"));
+    EXPECT_EQ("ソ", path::NameOf("C:\\ソ"));
+    EXPECT_EQ("表", path::NameOf("表"));
+    EXPECT_FALSE(path::EndsInBackslash("C:\\表"));
+    EXPECT_TRUE(path::EndsInBackslash("C:\\表\\"));
+    EXPECT_EQ("a\\b", path::JoinPath("a", "b"));
+    EXPECT_EQ("C:\\表", path::WithoutTrailingBackslash("C:\\表\\"));
+    EXPECT_EQ("C:\\", path::WithoutTrailingBackslash("C:\\"));
+}
+
+TEST(Cp932, UpperCaseLeavesDoubleByteCharactersAlone) {
+    EXPECT_EQ("C:\\PROGRAM FILES\\TBK42.EX_", cp932::UpperCase("C:\\Program Files\\tbk42.ex_"));
+    EXPECT_EQ(std::string("\x83\x62") + "B", cp932::UpperCase("ッb"));
+    EXPECT_TRUE(cp932::EqualsNoCase("c:\\windows", "C:\\WINDOWS"));
+    EXPECT_EQ("Z:\\AZ`{@[", cp932::UpperCase("z:\\az`{@["));
+    EXPECT_FALSE(cp932::EqualsNoCase("ッ", "ィ"));
+}
+
+TEST(Path, FoldersToCreateTopDown) {
+    EXPECT_EQ((std::vector<std::string>{"C:\\A", "C:\\A\\B", "C:\\A\\B\\C"}),
+              path::FoldersTopDown("C:\\A\\B\\C"));
+    EXPECT_EQ((std::vector<std::string>{"C:\\表", "C:\\表\\ソ"}),
+              path::FoldersTopDown("C:\\表\\ソ\\"));
+    EXPECT_EQ((std::vector<std::string>{"\\\\srv\\share\\a", "\\\\srv\\share\\a\\b"}),
+              path::FoldersTopDown("\\\\srv\\share\\a\\b"));
+}
+
+// A path that is only a root has nothing to create: no drive, no server or share.
+TEST(Path, RootAloneGivesNoFolders) {
+    for (const char* root : {"C:", "C:\\", "\\\\srv", "\\\\srv\\share", "\\\\srv\\share\\"})
+        EXPECT_TRUE(path::FoldersTopDown(root).empty()) << root;
+    EXPECT_EQ(std::vector<std::string>{"C:\\a"}, path::FoldersTopDown("C:\\a"));
+}
+
 TEST(Number, ParseIntegerAcceptsWholeIntegersOnly) {
     int value = 99;
     EXPECT_TRUE(number::ParseInteger(" -12 ", value));
