@@ -1,5 +1,6 @@
 #pragma once
-// TBK42's own texts outside the resources.
+// TBK42's own texts outside the resources; those k42 shows too are in the core.
+#include "text/SharedTexts.h"
 
 // Title of the program's message boxes.
 inline constexpr char kMessageTitle[] = "Tuneboard";
@@ -14,10 +15,8 @@ inline constexpr char kFactoryShownMessage[] = "工場出荷設定値を表示�
 // Settings files.
 inline constexpr char kDiscardQuestion[] =
     "設定が変更されています。\nコマンドを続行すると設定の変更は破棄されます。";
-inline constexpr char kNotSettingsFile[] = "このファイルは設定ファイルではありません。";
 inline constexpr char kFolderAccessDenied[] =
     "指定されたフォルダへのアクセスは拒否されました。\n指定されたフォルダへ書き込むためには、管理者の権限が必要です。\n\n設定ファイルの保存先を変更してやり直してください。";
-inline constexpr char kFileWriteFailed[] = "設定ファイルの書き込みに失敗しました。";
 inline constexpr char kFileFilter[] = "TB設定ファイル (*.dat)|*.dat||";
 inline constexpr char kFileExtension[] = "dat";
 inline constexpr char kFilePattern[] = "*.dat";
@@ -54,10 +53,6 @@ inline constexpr char kStatusPrinter[] = "プリンタ名： %s";
 inline constexpr char kStatusConnection[] = "接続先： %s";
 
 // Sending and reading back.
-inline constexpr char kSendToFilePort[] = "接続先がFILEのため設定値を送信できません。";
-inline constexpr char kSent[] = "プリンタに設定値を送信しました。";
-inline constexpr char kPrinterUnusable[] =
-    "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。";
 inline constexpr char kPrinterBusy[] =
     "現在プリンタが印刷中あるいは、エラーが発生しているため、設定値の取得はできません。";
 inline constexpr char kTimeoutsNotRead[] = "Not Set Timeout";

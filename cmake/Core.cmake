@@ -4,4 +4,5 @@ add_subdirectory(text)
 add_subdirectory(settings)
 add_subdirectory(printer)
 add_subdirectory(menu)
-target_sources(tb_core PRIVATE ${PROJECT_SOURCE_DIR}/app/HelpFile.cpp)
+# Which help file the program opens on which Windows.
+target_sources(tb_core PRIVATE ${PROJECT_SOURCE_DIR}/help/HelpFile.cpp)

@@ -14,6 +14,14 @@ add_test(NAME ship_imports_refusals
                  ${TB_SHIP_BUILD_DIR}/tools/answermessage.exe)
 set_tests_properties(ship_imports ship_imports_refusals PROPERTIES LABELS unit)
 
+# Includes point down the layers only (resources/check-includes), and the check refuses
+# an upward one.
+add_test(NAME include_directions COMMAND ${PROJECT_SOURCE_DIR}/resources/check-includes
+                                         ${PROJECT_SOURCE_DIR})
+add_test(NAME include_directions_refusals
+         COMMAND ${PROJECT_SOURCE_DIR}/tests/scripts/check-includes-refusals)
+set_tests_properties(include_directions include_directions_refusals PROPERTIES LABELS unit)
+
 # The package step against a registry out of step (apt-get stood in for).
 add_test(NAME install_packages COMMAND ${PROJECT_SOURCE_DIR}/tests/scripts/install-packages)
 set_tests_properties(install_packages PROPERTIES LABELS unit)

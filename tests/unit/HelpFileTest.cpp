@@ -1,4 +1,4 @@
-#include "app/HelpFile.h"
+#include "help/HelpFile.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/HelpFile.h"
+#include "help/HelpFile.h"
 
 HelpChoice ChooseHelpFile(unsigned long platformId, unsigned long major, unsigned long minor) {
     const HelpChoice winHelp{false, "tbk42.hlp"};
