@@ -39,7 +39,6 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
-
 std::string Hex(const std::string& bytes) {
     std::string out;
     char digits[4];
@@ -66,7 +65,7 @@ std::string Readable(const std::string& ansi) {
 Process::~Process() {
     if (!info.hProcess) return;
     if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 1);
-    CloseHandle(info.hThread);
+    if (info.hThread) CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
 }
 
@@ -80,9 +79,25 @@ bool Process::Start(const std::string& commandLine) {
                           &startup, &info) != FALSE;
 }
 
+bool Process::Attach(HWND window) {
+    if (info.hProcess || !window || !GetWindowThreadProcessId(window, &info.dwProcessId))
+        return false;
+    info.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE,
+                                info.dwProcessId);
+    return info.hProcess != nullptr;
+}
+
 bool Process::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
     return info.hProcess && WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
-           GetExitCodeProcess(info.hProcess, exitCode);
+           (!exitCode || GetExitCodeProcess(info.hProcess, exitCode));
+}
+
+HWND Process::WaitForDialog(const char* caption, HWND except, DWORD timeoutMs) const {
+    return WaitFor(timeoutMs, [=]() -> HWND {
+        for (HWND window : VisibleWindows(Id(), "#32770", caption))
+            if (window != except) return window;
+        return nullptr;
+    });
 }
 
 bool Process::WaitForExitWatching(DWORD timeoutMs, DWORD* exitCode, bool* windowSeen,
@@ -336,15 +351,18 @@ bool Checks::Equal(const char* what, DWORD expected, DWORD actual) {
     return false;
 }
 
-bool AnswerMessageBox(Checks& checks, DWORD processId, const char* title, const char* text,
-                      int button) {
-    HWND box = WaitForWindow({processId, "#32770", title, 0, true});
-    std::string what = std::string("message box \"") + text + "\"";
-    if (!checks.That(box != nullptr, (what + " appears, titled " + title).c_str())) return false;
-    checks.Equal((what + ": text").c_str(), text, MessageBoxText(box));
-    checks.That(MessageBoxHasIcon(box), (what + ": icon").c_str());
-    checks.That(ClickDialogButton(box, button), (what + ": button pressed").c_str());
-    checks.That(WaitForClose(box), (what + ": box closes").c_str());
+bool AnswerMessageBox(Checks& checks, DWORD processId, const Message& message, bool settle) {
+    HWND box = WaitForWindow(
+        {processId, "#32770", message.caption.c_str(), 0, true, message.except});
+    std::string what = "message box \"" + message.text + "\"";
+    if (!checks.That(box != nullptr, (what + " appears, titled " + message.caption).c_str()))
+        return false;
+    checks.Equal((what + ": text").c_str(), message.text, MessageBoxText(box));
+    checks.Equal((what + ": shows an icon").c_str(), message.icon, MessageBoxHasIcon(box));
+    checks.That(ClickDialogButton(box, message.button), (what + ": button pressed").c_str());
+    bool closed = settle ? WaitForClose(box)
+                         : WaitFor(kDefaultWait, [box] { return !IsWindow(box); });
+    checks.That(closed, (what + ": box closes").c_str());
     return true;
 }
 
@@ -352,11 +370,11 @@ int RunScenario(const char* program, const Scenario* scenarios, size_t count, in
                 char** argv) {
     const Scenario* end = scenarios + count;
     const Scenario* found = scenarios;
-    while (argc >= 2 && found != end && std::strcmp(argv[1], found->name) != 0) ++found;
+    while (argc >= 2 && found != end && std::strcmp(argv[1], found->name) != 0)
+        ++found;
     if (argc < 2 || found == end || static_cast<size_t>(argc - 2) < found->minimumCount) {
         for (const Scenario* scenario = scenarios; scenario != end; ++scenario)
-            std::fprintf(stderr, "usage: %s %s %s\n", program, scenario->name,
-                         scenario->arguments);
+            std::fprintf(stderr, "usage: %s %s %s\n", program, scenario->name, scenario->arguments);
         return 2;
     }
     Checks checks;

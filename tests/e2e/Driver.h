@@ -15,8 +15,9 @@ namespace e2e {
 const DWORD kDefaultWait = 10000; // ms; generous, Wine starts a process in well under 1 s
 using testwait::WaitFor;
 
-// A started program. A program still running when its Process goes away is terminated,
-// so a failed check never leaves it behind in the prefix.
+// A started program, or one another run started (attached by a window of it). A program
+// still running when its Process goes away is terminated, so a failed check never leaves
+// it behind in the prefix.
 class Process {
 public:
     Process() = default;
@@ -25,9 +26,13 @@ public:
     ~Process();
 
     bool Start(const std::string& commandLine);
+    bool Attach(HWND window);
     DWORD Id() const { return info.dwProcessId; }
     // True when the program ended within the time; its exit code goes to *exitCode.
-    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
+    bool WaitForExit(DWORD timeoutMs = kDefaultWait, DWORD* exitCode = nullptr);
+    // A visible dialog (#32770) of the program titled `caption`, other than `except`.
+    HWND WaitForDialog(const char* caption, HWND except = nullptr,
+                       DWORD timeoutMs = kDefaultWait) const;
     // Waits for the end like WaitForExit; *windowSeen tells whether a visible top-level
     // window of the program with this class and title (null: any) appeared meanwhile.
     bool WaitForExitWatching(DWORD timeoutMs, DWORD* exitCode, bool* windowSeen,
@@ -146,10 +151,17 @@ int RunScenario(const char* program, const Scenario (&scenarios)[N], int argc, c
     return RunScenario(program, scenarios, N, argc, argv);
 }
 
-// Waits for a message box of the process with this caption, checks its text byte for
-// byte and that it shows an icon, presses `button` and waits until the box has gone and
-// the program has done what follows it. False when no box came.
-bool AnswerMessageBox(Checks& checks, DWORD processId, const char* title, const char* text,
-                      int button);
+// A message box as the user must see it, and the button to press.
+struct Message {
+    std::string caption, text;
+    int button = IDOK;
+    bool icon = true;      // shows an icon (which one cannot be told from outside)
+    HWND except = nullptr; // a dialog of the same caption that is not the box
+};
+// Waits for a message box of the process, checks its text byte for byte and whether it
+// shows an icon, presses the button and waits until the box has gone and, with `settle`,
+// until the program has done what follows it. False when no box came.
+bool AnswerMessageBox(Checks& checks, DWORD processId, const Message& message,
+                      bool settle = true);
 
 } // namespace e2e

@@ -60,9 +60,9 @@ void CheckLinks(e2e::Checks& checks, const SetupInfo& info, const std::string& p
                 const std::string& help) {
     std::string group = ShortcutGroup(info);
     CheckLink(checks, group + "\\" + info.title + ".LNK", path + "\\" + info.programFile,
-              Fill(kProgramLinkDescription, info.printer), path);
-    CheckLink(checks, group + "\\" + kHelpLinkName + ".LNK", path + "\\" + help,
-              Fill(kHelpLinkDescription, info.printer), path);
+              Fill(texts::kProgramShortcutDescription, info.printer), path);
+    CheckLink(checks, group + "\\" + texts::kHelpShortcutName + ".LNK", path + "\\" + help,
+              Fill(texts::kHelpShortcutDescription, info.printer), path);
 }
 
 // Opens a shortcut as the shell opens it (the "open" verb, shown normally).
@@ -102,10 +102,10 @@ void CheckProgramLinkOpens(e2e::Checks& checks, const std::string& link) {
 }
 
 // Yes to the help question shows the installed help file in `viewer`.
-void AnswerHelpYes(e2e::Checks& checks, Run& run, const SetupInfo& info, HWND dialog,
+void AnswerHelpYes(e2e::Checks& checks, e2e::Process& run, const SetupInfo& info, HWND dialog,
                    e2e::HelpViewer viewer) {
     checks.That(e2e::HelpWindows(viewer).empty(), "no help window before the help question");
-    Answer(checks, run, info.title, Fill(kShowHelp, info.title), IDYES, false, dialog);
+    Answer(checks, run, info.title, Fill(texts::kShowHelp, info.title), IDYES, false, dialog);
     if (e2e::WaitForHelp(checks, viewer))
         checks.That(e2e::CloseHelp(viewer), "help from the installer closes");
 }
@@ -118,37 +118,38 @@ void CheckNothingInstalled(e2e::Checks& checks, const SetupInfo& info, const std
 }
 
 // Starts the installer and waits for its folder dialog (null after a failed check).
-HWND StartInstaller(e2e::Checks& checks, Run& run, const std::string& exe, const SetupInfo& info) {
+HWND StartInstaller(e2e::Checks& checks, e2e::Process& run, const std::string& exe,
+                    const SetupInfo& info) {
     if (!checks.That(run.Start("\"" + exe + "\""), "TBSetup starts")) return nullptr;
     return WaitForFolderDialog(checks, run, info);
 }
 
 // OK with `path` (which does not exist yet), Yes to the folder question and OK to the
 // start message.
-bool AcceptPath(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+bool AcceptPath(e2e::Checks& checks, e2e::Process& run, HWND dialog, const SetupInfo& info,
                 const std::string& path) {
     checks.That(!Exists(path), "install folder does not exist before");
     return checks.That(ClickOkWith(dialog, path), "OK pressed") &&
-           Answer(checks, run, info.title, Fill(kCreateFolder, path), IDYES, true, dialog) &&
-           Answer(checks, run, info.title, kStarting, IDOK, true, dialog);
+           Answer(checks, run, info.title, Fill(texts::kCreateFolder, path), IDYES, true, dialog) &&
+           Answer(checks, run, info.title, texts::kStarting, IDOK, true, dialog);
 }
 
 // OK with `path` (an earlier installation, so no folder question) and OK to the start
 // message.
-bool AcceptExistingPath(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+bool AcceptExistingPath(e2e::Checks& checks, e2e::Process& run, HWND dialog, const SetupInfo& info,
                         const std::string& path) {
     checks.That(Exists(path + "\\TBSETUP.LST"), "earlier installation there before");
     return checks.That(ClickOkWith(dialog, path), "OK pressed") &&
-           Answer(checks, run, info.title, kStarting, IDOK, true, dialog);
+           Answer(checks, run, info.title, texts::kStarting, IDOK, true, dialog);
 }
 
 // The failed-copy message naming `name` (as its path's last part), answered.
-void AnswerCopyFailed(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
+void AnswerCopyFailed(e2e::Checks& checks, e2e::Process& run, HWND dialog, const SetupInfo& info,
                       const std::string& name) {
-    HWND box = run.WaitForWindow(info.title.c_str(), dialog);
+    HWND box = run.WaitForDialog(info.title.c_str(), dialog);
     std::string text = e2e::MessageBoxText(box);
     // The uninstall entry was written, so the message says how to remove the rest.
-    const std::string format = kCopyFailed + Fill(kIncompleteRemovable, info.title),
+    const std::string format = texts::kCopyFailed + Fill(texts::kIncompleteRemovable, info.title),
                       head = format.substr(0, format.find("%s")),
                       tail = format.substr(format.find("%s") + 2);
     bool framed = text.size() > head.size() + tail.size() &&
@@ -158,8 +159,8 @@ void AnswerCopyFailed(e2e::Checks& checks, Run& run, HWND dialog, const SetupInf
         framed ? text.substr(head.size(), text.size() - head.size() - tail.size()) : "";
     checks.Equal("failed-copy message", Fill(format.c_str(), "..." + name),
                  framed ? Fill(format.c_str(), "..." + file.substr(file.size() >= name.size()
-                                                               ? file.size() - name.size()
-                                                               : 0))
+                                                                       ? file.size() - name.size()
+                                                                       : 0))
                         : text);
     checks.That(e2e::MessageBoxHasIcon(box), "failed-copy message: icon");
     e2e::ClickDialogButton(box, IDOK);
@@ -168,7 +169,7 @@ void AnswerCopyFailed(e2e::Checks& checks, Run& run, HWND dialog, const SetupInf
 }
 
 // The program ends with no further message box (no completion, no help question).
-void ExpectEndWithoutMessages(e2e::Checks& checks, Run& run, HWND dialog) {
+void ExpectEndWithoutMessages(e2e::Checks& checks, e2e::Process& run, HWND dialog) {
     bool ended = e2e::WaitFor(e2e::kDefaultWait, [&] {
         for (HWND box : e2e::VisibleWindows(run.Id(), "#32770")) {
             if (box == dialog) continue;
@@ -183,8 +184,8 @@ void ExpectEndWithoutMessages(e2e::Checks& checks, Run& run, HWND dialog) {
 
 // The run stops before its first step with `message` (error icon), shown when the
 // progress window has closed; the program ends and leaves nothing behind.
-void StoppedBeforeCopying(e2e::Checks& checks, Run& run, HWND dialog, const SetupInfo& info,
-                          const std::string& path, const char* message) {
+void StoppedBeforeCopying(e2e::Checks& checks, e2e::Process& run, HWND dialog,
+                          const SetupInfo& info, const std::string& path, const char* message) {
     Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, message, {});
     checks.Equal("steps before the run stopped", 0, static_cast<DWORD>(progress.steps.size()));
     checks.Equal("messages during the run", 0, static_cast<DWORD>(progress.otherBoxes.size()));
@@ -193,8 +194,8 @@ void StoppedBeforeCopying(e2e::Checks& checks, Run& run, HWND dialog, const Setu
     CheckNothingInstalled(checks, info, path);
 }
 
-void Cancel(e2e::Checks& checks, Run& run, HWND dialog) {
-    checks.That(e2e::ClickDialogButton(dialog, kIdCancel), "Cancel pressed");
+void Cancel(e2e::Checks& checks, e2e::Process& run, HWND dialog) {
+    checks.That(e2e::ClickDialogButton(dialog, IDCANCEL), "Cancel pressed");
     checks.That(run.WaitForExit(), "TBSetup ends after Cancel");
 }
 
@@ -218,32 +219,34 @@ void Install(e2e::Checks& checks, const Args& args) {
         checks.That(!ShortcutGroup(info).empty() && !Exists(ShortcutGroup(info)),
                     "Programs folder known, no shortcut group before");
 
-    Run run;
+    e2e::Process run;
     HWND dialog = StartInstaller(checks, run, args[0], info);
     if (!dialog || !(options.existing ? AcceptExistingPath(checks, run, dialog, info, path)
                                       : AcceptPath(checks, run, dialog, info, path)))
         return;
     if (options.noProgramsFolder) {
-        StoppedBeforeCopying(checks, run, dialog, info, path, kNoInstallInfo);
+        StoppedBeforeCopying(checks, run, dialog, info, path, texts::kNoInstallInfo);
         return;
     }
     std::vector<std::string> allowed;
     if (options.linkFailures) allowed.assign(kLinkFailures, kLinkFailures + 4);
-    std::string finalText = kInstalled;
+    std::string finalText = texts::kInstalled;
     if (!options.copyFails.empty())
-        finalText = std::string(kCopyFailed).substr(0, std::string(kCopyFailed).find("%s"));
+        finalText =
+            std::string(texts::kCopyFailed).substr(0, std::string(texts::kCopyFailed).find("%s"));
     Progress progress = FollowProgress(checks, run, kInstallCaption, dialog, finalText, allowed);
     if (options.pause) {
         checks.Equal("start percentage", "0％", progress.startPercent);
-        checks.Equal("start status", kInstallStart, progress.startStatus);
+        checks.Equal("start status", texts::kInstallStart, progress.startStatus);
     }
-    std::vector<std::string> expected = {kStepSetupExe, kStepSetupIni};
+    std::vector<std::string> expected = {texts::kStepProgram, texts::kStepSetupInfo};
     std::vector<std::string> fileSteps;
     for (const std::string& name : options.names) {
         expected.push_back("");
-        fileSteps.push_back(Fill(kStepFile, name));
+        fileSteps.push_back(Fill(texts::kStepFile, name));
     }
-    expected.insert(expected.end(), {kStepShortcuts, kStepRegistry, kStepInstalled});
+    expected.insert(expected.end(),
+                    {texts::kStepShortcuts, texts::kStepRegistry, texts::kStepDone});
     if (options.pause) {
         CheckSteps(checks, progress, expected, fileSteps);
         // 500 ms for the step before the last and 1000 more before the last.
@@ -260,9 +263,9 @@ void Install(e2e::Checks& checks, const Args& args) {
         return;
     }
 
-    Answer(checks, run, info.title, kInstalled, IDOK, true, dialog);
+    Answer(checks, run, info.title, texts::kInstalled, IDOK, true, dialog);
     if (options.openHelp.empty())
-        Answer(checks, run, info.title, Fill(kShowHelp, info.title), IDNO, false, dialog);
+        Answer(checks, run, info.title, Fill(texts::kShowHelp, info.title), IDNO, false, dialog);
     else
         AnswerHelpYes(checks, run, info, dialog, e2e::HelpViewerFor(options.openHelp));
     checks.That(run.WaitForExit(), "TBSetup ends");
@@ -272,7 +275,7 @@ void Install(e2e::Checks& checks, const Args& args) {
     CheckLinks(checks, info, path, options.help);
     if (options.openHelp.empty()) return;
     CheckHelpLinkOpens(checks, e2e::HelpViewerFor(options.openHelp),
-                       ShortcutGroup(info) + "\\" + kHelpLinkName + ".LNK");
+                       ShortcutGroup(info) + "\\" + texts::kHelpShortcutName + ".LNK");
     CheckProgramLinkOpens(checks, ShortcutGroup(info) + "\\" + info.title + ".LNK");
 }
 
@@ -280,10 +283,10 @@ void MissingFiles(e2e::Checks& checks, const Args& args) {
     WithoutPauses();
     SetupInfo info = ReadSetupInfo(args[0]);
     std::string path = DefaultInstallPath(info);
-    Run run;
+    e2e::Process run;
     HWND dialog = StartInstaller(checks, run, args[0], info);
     if (!dialog || !AcceptPath(checks, run, dialog, info, path)) return;
-    StoppedBeforeCopying(checks, run, dialog, info, path, kMissingFiles);
+    StoppedBeforeCopying(checks, run, dialog, info, path, texts::kFilesMissing);
 }
 
 void Refusals(e2e::Checks& checks, const Args& args) {
@@ -310,13 +313,13 @@ void Refusals(e2e::Checks& checks, const Args& args) {
         paths.push_back(args[i]);
     }
 
-    Run run;
+    e2e::Process run;
     HWND dialog = StartInstaller(checks, run, args[0], info);
     if (!dialog) return;
     for (size_t i = 0; i < paths.size(); ++i) {
         std::string what = std::string(kinds[i]) + " " + paths[i];
         if (!checks.That(ClickOkWith(dialog, paths[i]), (what + ": OK pressed").c_str())) return;
-        Answer(checks, run, info.title, kChoosePath, IDOK, true, dialog);
+        Answer(checks, run, info.title, texts::kSpecifyFolder, IDOK, true, dialog);
         CheckRefused(checks, dialog, what);
         checks.Equal((what + ": default path back").c_str(), DefaultInstallPath(info),
                      PathText(dialog));
@@ -326,8 +329,8 @@ void Refusals(e2e::Checks& checks, const Args& args) {
     std::string fresh = drive + ":\\TBSetup e2e\\New Folder";
     checks.That(!Exists(fresh), "new folder does not exist before");
     if (checks.That(ClickOkWith(dialog, fresh), "declined: OK pressed")) {
-        Answer(checks, run, info.title, Fill(kCreateFolder, fresh), IDNO, true, dialog);
-        Answer(checks, run, info.title, kChoosePath, IDOK, true, dialog);
+        Answer(checks, run, info.title, Fill(texts::kCreateFolder, fresh), IDNO, true, dialog);
+        Answer(checks, run, info.title, texts::kSpecifyFolder, IDOK, true, dialog);
         CheckRefused(checks, dialog, "declined folder");
         checks.That(!Exists(fresh) && !Exists(drive + ":\\TBSetup e2e"), "no folder created");
     }
@@ -356,12 +359,13 @@ Outcome TryDisk(e2e::Checks& checks, const std::string& exe, const std::string& 
     DWORD free = FreeMegabytes(root);
     std::string disk = std::to_string(free + more);
     WritePrivateProfileStringA("SetupInformation", "DISK", disk.c_str(), info.file.c_str());
-    Run run;
+    e2e::Process run;
     HWND dialog = StartInstaller(checks, run, exe, info);
     if (!dialog || !checks.That(ClickOkWith(dialog, path), "OK pressed")) return Outcome::Moved;
-    HWND box = run.WaitForWindow(info.title.c_str(), dialog);
+    HWND box = run.WaitForDialog(info.title.c_str(), dialog);
     std::string text = e2e::MessageBoxText(box);
-    std::string expected = more ? Fill(kFreeSpace, disk) : Fill(kCreateFolder, path);
+    std::string expected =
+        more ? Fill(texts::kNoFreeSpace, disk) : Fill(texts::kCreateFolder, path);
     if (text != expected && FreeMegabytes(root) != free) {
         std::printf("free space of %s moved during the run; again\n", root.c_str());
         e2e::ClickDialogButton(box, more ? IDOK : IDNO);
@@ -372,12 +376,12 @@ Outcome TryDisk(e2e::Checks& checks, const std::string& exe, const std::string& 
         Answer(checks, run, info.title, expected, IDOK, true, dialog);
     } else {
         Answer(checks, run, info.title, expected, IDNO, true, dialog);
-        Answer(checks, run, info.title, kChoosePath, IDOK, true, dialog);
+        Answer(checks, run, info.title, texts::kSpecifyFolder, IDOK, true, dialog);
     }
     CheckRefused(checks, dialog, "free space " + disk + " MB");
     Cancel(checks, run, dialog);
     checks.That(!Exists(path), "nothing created on the drive");
-    return text == Fill(kFreeSpace, disk) ? Outcome::Refused : Outcome::Accepted;
+    return text == Fill(texts::kNoFreeSpace, disk) ? Outcome::Refused : Outcome::Accepted;
 }
 
 void TryDiskSteadily(e2e::Checks& checks, const std::string& exe, const std::string& root,

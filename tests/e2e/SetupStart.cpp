@@ -7,7 +7,7 @@ namespace setup {
 namespace {
 
 // Waits for the end of `run`; false when it did not end or showed a window meanwhile.
-bool EndsShowingNothing(e2e::Checks& checks, Run& run, const char* what) {
+bool EndsShowingNothing(e2e::Checks& checks, e2e::Process& run, const char* what) {
     bool windowSeen = false;
     bool ended = e2e::WaitFor(e2e::kDefaultWait, [&] {
         windowSeen = windowSeen || !e2e::VisibleWindows(run.Id()).empty();
@@ -27,36 +27,37 @@ std::string Quoted(const std::string& exe) {
 void BrokenSetupInfo(e2e::Checks& checks, const Args& args) {
     const std::string caption = args[1] == "title" ? ReadSetupInfo(args[0]).title : "";
     std::string switches;
-    for (size_t i = 2; i < args.size(); ++i) switches += " " + args[i];
+    for (size_t i = 2; i < args.size(); ++i)
+        switches += " " + args[i];
     // What a hand-off run would leave behind.
     const std::string tempExe = TempFolder() + "\\Tbsetup.exe";
     const std::string tempIni = TempFolder() + "\\Tbsetup.ini";
     DeleteFileA(tempExe.c_str());
     DeleteFileA(tempIni.c_str());
 
-    Run run;
+    e2e::Process run;
     if (!checks.That(run.Start(Quoted(args[0]) + switches), "TBSetup starts")) return;
-    HWND box = run.WaitForWindow(caption.c_str());
+    HWND box = run.WaitForDialog(caption.c_str());
     checks.That(box != nullptr, "failure message appears");
     checks.Equal("visible windows with the message", 1,
                  static_cast<DWORD>(e2e::VisibleWindows(run.Id()).size()));
-    Answer(checks, run, caption, kSetupInfoBroken, IDOK);
+    Answer(checks, run, caption, texts::kSetupInfoBroken, IDOK);
     EndsShowingNothing(checks, run, "after the message");
     checks.That(!Exists(tempExe) && !Exists(tempIni), "no hand-off copies made");
 }
 
 void Opens(e2e::Checks& checks, const Args& args) {
     SetupInfo info = ReadSetupInfo(args[0]);
-    Run run;
+    e2e::Process run;
     if (!checks.That(run.Start(Quoted(args[0])), "TBSetup starts")) return;
     HWND dialog = WaitForFolderDialog(checks, run, info);
     if (!dialog) return;
-    checks.That(e2e::ClickDialogButton(dialog, kIdCancel), "Cancel pressed");
+    checks.That(e2e::ClickDialogButton(dialog, IDCANCEL), "Cancel pressed");
     checks.That(run.WaitForExit(), "TBSetup ends after Cancel");
 }
 
 void OtherSwitch(e2e::Checks& checks, const Args& args) {
-    Run run;
+    e2e::Process run;
     if (!checks.That(run.Start(Quoted(args[0]) + " " + args[1]), "TBSetup starts")) return;
     EndsShowingNothing(checks, run, args[1].c_str());
     checks.That(!UninstallKeyExists(ReadSetupInfo(args[0])), "nothing installed");
@@ -65,7 +66,7 @@ void OtherSwitch(e2e::Checks& checks, const Args& args) {
 namespace {
 
 void StartSecondCopy(e2e::Checks& checks, const std::string& exe, const char* what) {
-    Run second;
+    e2e::Process second;
     if (checks.That(second.Start(Quoted(exe)), what)) EndsShowingNothing(checks, second, what);
 }
 
@@ -73,7 +74,7 @@ void StartSecondCopy(e2e::Checks& checks, const std::string& exe, const char* wh
 
 void SingleInstance(e2e::Checks& checks, const Args& args) {
     SetupInfo info = ReadSetupInfo(args[0]);
-    Run first;
+    e2e::Process first;
     if (!checks.That(first.Start(Quoted(args[0])), "TBSetup starts")) return;
     HWND dialog = WaitForFolderDialog(checks, first, info);
     if (!dialog) return;
@@ -97,7 +98,7 @@ void SingleInstance(e2e::Checks& checks, const Args& args) {
     checks.Equal("folder dialogs", 1,
                  static_cast<DWORD>(e2e::VisibleWindows(0, "#32770", info.title.c_str()).size()));
     DestroyWindow(other);
-    checks.That(e2e::ClickDialogButton(dialog, kIdCancel), "Cancel pressed");
+    checks.That(e2e::ClickDialogButton(dialog, IDCANCEL), "Cancel pressed");
     checks.That(first.WaitForExit(), "first copy ends");
 }
 

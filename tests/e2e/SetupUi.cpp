@@ -1,5 +1,7 @@
 #include "tests/e2e/SetupUi.h"
 
+#include "installer/SetupInfo.h"
+
 #include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -13,52 +15,14 @@ const char kOkText[] = "OK(&Y)";
 const char kCancelText[] = "キャンセル(&N)";
 const char kBrowseText[] = "参照(&B)...";
 const char kHeading[] = "%sのインストールを行います。\nインストール先を指定してください。";
-const char kChoosePath[] = "インストール先を指定してください。";
-const char kFreeSpace[] =
-    "指定されたドライブは、空き容量が不足しているためインストールできません。\n"
-    "インストールするドライブを変更するか、%dMB以上の空き容量を確保してからやり直してください。";
-const char kCreateFolder[] =
-    "指定されたフォルダ\n   %s     \nはありません。\nフォルダを作成してもよろしいですか？";
-const char kStarting[] = "インストールを開始します。";
-const char kMissingFiles[] =
-    "インストールに必要なファイルがありません。\nインストールを中止します。";
-const char kInstalled[] = "インストールが完了しました。";
-const char kCopyFailed[] =
-    "次のファイルをインストールできませんでした。\n%s\nインストールは完了していません。";
-const char kIncompleteRemovable[] =
-    "\nコントロールパネルの「アプリケーションの追加と削除」で「%s」を削除できます。";
-const char kNoInstallInfo[] =
-    "インストールに必要な情報を取得できませんでした。\nインストールを中止します。";
-const char kShowHelp[] = "今すぐに%sのヘルプを表示しますか？";
-const char kSetupInfoBroken[] =
-    "インストール設定情報ファイルが存在しないか、壊れています。\nインストール元を確認してください。\n"
-    "インストールを中止します。";
 const char kInstallCaption[] = "インストール中...";
-const char kUninstallCaption[] = "アンインストール中...";
 const char kConfirmCaption[] = "%sのアンインストール";
 const char kConfirmLine1[] = "%sのアンインストールを行います。";
 const char kConfirmLine2[] = "%sをアンインストールしてもよろしいですか？";
 const char kYesText[] = "はい(&Y)";
 const char kNoText[] = "いいえ(&N)";
-const char kDeclined[] = "アンインストールは中止されました。";
-const char kUninstalled[] = "アンインストールが完了しました。";
-const char kUninstallKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-const char kProgramLinkDescription[] = "%sのプリンタ設定を変更するためのユーティリティです。";
-const char kHelpLinkName[] = "チューンボードのヘルプ";
-const char kHelpLinkDescription[] = "Varo %s チューンボードのヘルプです。";
-const char* const kLinkFailures[4] = {"SetPath failed!", "SetDescription failed!",
-                                      "SetWrokingDirectory failed!", "Save failed!"};
-
-const char kInstallStart[] = "インストールを開始します.....";
-const char kStepSetupExe[] = "TBSetup.exeをインストールしています.....";
-const char kStepSetupIni[] = "TBSetup.iniをインストールしています.....";
-const char kStepFile[] = "%s をインストールしています.....";
-const char kStepShortcuts[] = "ショートカットを登録しています.....";
-const char kStepRegistry[] = "レジストリを登録しています.....";
-const char kStepInstalled[] = "インストールが完了しました.....";
-const char kStepRemoveShortcuts[] = "ショートカットを削除しています.....";
-const char kStepRemoveRegistry[] = "レジストリを削除しています.....";
-const char kStepRemoveFile[] = "ファイルを削除しています....";
+const char* const kLinkFailures[4] = {texts::kSetPathFailed, texts::kSetDescriptionFailed,
+                                      texts::kSetWorkingDirectoryFailed, texts::kSaveFailed};
 
 namespace {
 
@@ -85,7 +49,7 @@ std::string RegistryText(HKEY root, const char* path, const char* name) {
 }
 
 std::string KeyPath(const SetupInfo& info) {
-    return std::string(kUninstallKey) + "\\" + info.installFolder;
+    return installer::UninstallKeyPath(info.installFolder);
 }
 
 LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -140,8 +104,8 @@ std::string DefaultInstallPath(const SetupInfo& info) {
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
     BOOL wow64 = FALSE;
     bool x86 = isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
-    return WindowsFolder().substr(0, 1) + (x86 ? ":\\Program Files (x86)\\" : ":\\Program Files\\") +
-           info.installFolder;
+    return WindowsFolder().substr(0, 1) +
+           (x86 ? ":\\Program Files (x86)\\" : ":\\Program Files\\") + info.installFolder;
 }
 
 bool Exists(const std::string& path) {
@@ -178,98 +142,42 @@ std::string TempFolder() {
     return folder;
 }
 
-Run::~Run() {
-    if (!process) return;
-    if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) TerminateProcess(process, 1);
-    CloseHandle(process);
+bool Answer(e2e::Checks& checks, e2e::Process& run, const std::string& caption,
+            const std::string& text, int button, bool icon, HWND except) {
+    return e2e::AnswerMessageBox(checks, run.Id(), {caption, text, button, icon, except}, false);
 }
 
-bool Run::Start(const std::string& commandLine) {
-    if (process) return false;
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    process = info.hProcess;
-    processId = info.dwProcessId;
-    return true;
-}
-
-bool Run::Attach(HWND window) {
-    if (process || !window || !GetWindowThreadProcessId(window, &processId)) return false;
-    process =
-        OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId);
-    return process != nullptr;
-}
-
-bool Run::WaitForExit(DWORD timeoutMs) {
-    return process && WaitForSingleObject(process, timeoutMs) == WAIT_OBJECT_0;
-}
-
-HWND Run::WaitForWindow(const char* caption, HWND except, DWORD timeoutMs) {
-    return e2e::WaitFor(timeoutMs, [=]() -> HWND {
-        for (HWND window : e2e::VisibleWindows(processId, "#32770", caption))
-            if (window != except) return window;
-        return nullptr;
-    });
-}
-
-bool Answer(e2e::Checks& checks, Run& run, const std::string& caption, const std::string& text,
-            int button, bool icon, HWND except) {
-    e2e::WindowWanted wanted;
-    wanted.processId = run.Id();
-    wanted.className = "#32770";
-    wanted.title = caption.c_str();
-    wanted.text = true; // filled in
-    wanted.except = except;
-    HWND box = e2e::WaitForWindow(wanted);
-    std::string what = "message box \"" + text + "\"";
-    if (!checks.That(box != nullptr, (what + " appears, captioned \"" + caption + "\"").c_str()))
-        return false;
-    checks.Equal((what + ": text").c_str(), text, e2e::MessageBoxText(box));
-    checks.Equal((what + ": shows an icon").c_str(), icon, e2e::MessageBoxHasIcon(box));
-    checks.That(e2e::ClickDialogButton(box, button), (what + ": button pressed").c_str());
-    checks.That(e2e::WaitFor(e2e::kDefaultWait, [=] { return !IsWindow(box); }),
-                (what + ": box closes").c_str());
-    return true;
-}
-
-HWND WaitForFolderDialog(e2e::Checks& checks, Run& run, const SetupInfo& info) {
-    HWND dialog = run.WaitForWindow(info.title.c_str());
+HWND WaitForFolderDialog(e2e::Checks& checks, e2e::Process& run, const SetupInfo& info) {
+    HWND dialog = run.WaitForDialog(info.title.c_str());
     if (!checks.That(dialog != nullptr, "folder dialog appears, captioned with the title"))
         return nullptr;
     checks.Equal("heading", Fill(kHeading, info.title),
-                 e2e::WindowText(GetDlgItem(dialog, kIdHeading)));
+                 e2e::WindowText(GetDlgItem(dialog, IDC_HEADING)));
     checks.Equal("install path", DefaultInstallPath(info), PathText(dialog));
-    checks.Equal("OK button", kOkText, e2e::WindowText(GetDlgItem(dialog, kIdOk)));
-    checks.Equal("Cancel button", kCancelText, e2e::WindowText(GetDlgItem(dialog, kIdCancel)));
-    checks.Equal("browse button", kBrowseText, e2e::WindowText(GetDlgItem(dialog, kIdBrowse)));
+    checks.Equal("OK button", kOkText, e2e::WindowText(GetDlgItem(dialog, IDOK)));
+    checks.Equal("Cancel button", kCancelText, e2e::WindowText(GetDlgItem(dialog, IDCANCEL)));
+    checks.Equal("browse button", kBrowseText, e2e::WindowText(GetDlgItem(dialog, IDC_BROWSE)));
     checks.That((GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
                 "folder dialog is topmost");
     return dialog;
 }
 
 bool ClickOkWith(HWND dialog, const std::string& path) {
-    HWND edit = GetDlgItem(dialog, kIdPathEdit);
+    HWND edit = GetDlgItem(dialog, IDC_INSTALL_PATH);
     return Send(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str())) == TRUE &&
-           PathText(dialog) == path && e2e::ClickDialogButton(dialog, kIdOk);
+           PathText(dialog) == path && e2e::ClickDialogButton(dialog, IDOK);
 }
 
 bool ControlsEnabled(HWND dialog) {
     return e2e::WaitFor(e2e::kDefaultWait, [=] {
-        for (int id : {kIdOk, kIdCancel, kIdBrowse, kIdPathEdit})
+        for (int id : {IDOK, IDCANCEL, IDC_BROWSE, IDC_INSTALL_PATH})
             if (!IsWindowEnabled(GetDlgItem(dialog, id))) return false;
         return true;
     });
 }
 
 std::string PathText(HWND dialog) {
-    return e2e::WindowText(GetDlgItem(dialog, kIdPathEdit));
+    return e2e::WindowText(GetDlgItem(dialog, IDC_INSTALL_PATH));
 }
 
 namespace {
@@ -279,15 +187,15 @@ namespace {
 // first, then the percentage and the status). A read during which the position moved
 // is dropped: its texts may belong to either step.
 void ReadProgress(HWND window, Progress& progress) {
-    HWND bar = GetDlgItem(window, kIdBar);
+    HWND bar = GetDlgItem(window, IDC_PROGRESS_BAR);
     const DWORD readAt = GetTickCount();
     LRESULT position = Send(bar, PBM_GETPOS);
     const int known = progress.steps.empty() ? 0 : progress.steps.back().position;
     const DWORD sawKnownAt = progress.sawKnownAt; // a new position started after this
     if (position == known) progress.sawKnownAt = readAt;
     LRESULT range = Send(bar, PBM_GETRANGE, FALSE, 0);
-    std::string percent = e2e::WindowText(GetDlgItem(window, kIdPercent));
-    std::string status = e2e::WindowText(GetDlgItem(window, kIdStatus));
+    std::string percent = e2e::WindowText(GetDlgItem(window, IDC_PERCENT));
+    std::string status = e2e::WindowText(GetDlgItem(window, IDC_STATUS));
     if (position < 0 || range < 0 || Send(bar, PBM_GETPOS) != position) return;
     progress.range = static_cast<int>(range);
     if (position == 0) {
@@ -304,7 +212,7 @@ void ReadProgress(HWND window, Progress& progress) {
 
 } // namespace
 
-Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND ownDialog,
+Progress FollowProgress(e2e::Checks& checks, e2e::Process& run, const char* caption, HWND ownDialog,
                         const std::string& finalText, const std::vector<std::string>& allowed) {
     Progress progress;
     HWND window = nullptr;

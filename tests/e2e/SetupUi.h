@@ -1,7 +1,9 @@
-// Driving TBSetup from another process: the ids and texts of its windows and messages,
-// written here as the installer's users see them (CP932 at run time), and helpers that
-// find its windows, answer its message boxes and follow its progress window.
+// Driving TBSetup from another process: the texts of its dialog templates, and helpers
+// that find its windows, answer its message boxes and follow its progress window. Its
+// ids and messages are the installer's own (installer/win32/SetupIds.h and Texts.h).
 #pragma once
+#include "installer/win32/SetupIds.h"
+#include "installer/win32/Texts.h"
 #include "tests/e2e/Driver.h"
 
 #include <string>
@@ -9,62 +11,19 @@
 
 namespace setup {
 
-// Folder dialog (template 102).
-const int kIdOk = 1;
-const int kIdCancel = 2;
-const int kIdPathEdit = 1000;
-const int kIdBrowse = 1001;
-const int kIdHeading = 1002;
-// Progress window (template 129).
-const int kIdBar = 1003;
-const int kIdPercent = 1004;
-const int kIdStatus = 1005;
-// Confirmation dialog (template 130).
-const int kIdLine1 = 1007;
-const int kIdLine2 = 1008;
-
+// Texts of the dialog templates (resources/tbsetup.rc).
 extern const char kOkText[];
 extern const char kCancelText[];
 extern const char kBrowseText[];
 extern const char kHeading[]; // %s: the title
-extern const char kChoosePath[];
-extern const char kFreeSpace[];    // %d: DISK
-extern const char kCreateFolder[]; // %s: the path
-extern const char kStarting[];
-extern const char kMissingFiles[];
-extern const char kInstalled[];
-extern const char kCopyFailed[];    // %s: the file
-extern const char kIncompleteRemovable[]; // %s: the title; after kCopyFailed
-extern const char kNoInstallInfo[]; // the Programs folder cannot be found
-extern const char kShowHelp[];      // %s: the title
-extern const char kSetupInfoBroken[];
 extern const char kInstallCaption[];
-extern const char kUninstallCaption[];
 extern const char kConfirmCaption[]; // %s: the title, as the two lines
 extern const char kConfirmLine1[];
 extern const char kConfirmLine2[];
 extern const char kYesText[];
 extern const char kNoText[];
-extern const char kDeclined[];
-extern const char kUninstalled[];
-extern const char kUninstallKey[]; // under HKEY_LOCAL_MACHINE, followed by \INSTALL_FOLDER
-extern const char kProgramLinkDescription[]; // %s: the printer name
-extern const char kHelpLinkName[];
-extern const char kHelpLinkDescription[]; // %s: the printer name
 // The shell-link failures, in English.
 extern const char* const kLinkFailures[4];
-
-// Status texts of the progress steps.
-extern const char kInstallStart[];
-extern const char kStepSetupExe[];
-extern const char kStepSetupIni[];
-extern const char kStepFile[]; // %s: the file name as listed in the source folder
-extern const char kStepShortcuts[];
-extern const char kStepRegistry[];
-extern const char kStepInstalled[];
-extern const char kStepRemoveShortcuts[];
-extern const char kStepRemoveRegistry[];
-extern const char kStepRemoveFile[];
 
 using e2e::Args;
 
@@ -91,36 +50,14 @@ std::string UninstallValue(const SetupInfo& info, const char* name);
 std::string ShortcutGroup(const SetupInfo& info);
 std::string TempFolder(); // without trailing backslash
 
-// A running TBSetup: one started here, or one that another run started (found by a
-// window of it).
-class Run {
-public:
-    Run() = default;
-    Run(const Run&) = delete;
-    Run& operator=(const Run&) = delete;
-    ~Run();
-
-    bool Start(const std::string& commandLine);
-    bool Attach(HWND window);
-    DWORD Id() const { return processId; }
-    bool WaitForExit(DWORD timeoutMs = e2e::kDefaultWait);
-    // A visible #32770 of the process titled `caption`, other than `except`.
-    HWND WaitForWindow(const char* caption, HWND except = nullptr,
-                       DWORD timeoutMs = e2e::kDefaultWait);
-
-private:
-    HANDLE process = nullptr;
-    DWORD processId = 0;
-};
-
 // Waits for a message box of `run` (a #32770 titled `caption` other than `except`),
 // checks its text, whether it shows an icon, presses `button` and waits until it has
 // gone. False when no box came.
-bool Answer(e2e::Checks& checks, Run& run, const std::string& caption, const std::string& text,
-            int button, bool icon = true, HWND except = nullptr);
+bool Answer(e2e::Checks& checks, e2e::Process& run, const std::string& caption,
+            const std::string& text, int button, bool icon = true, HWND except = nullptr);
 
 // The folder dialog of `run`: waits for it and checks its caption, texts and edit.
-HWND WaitForFolderDialog(e2e::Checks& checks, Run& run, const SetupInfo& info);
+HWND WaitForFolderDialog(e2e::Checks& checks, e2e::Process& run, const SetupInfo& info);
 // Types `path` into the install path edit and presses OK.
 bool ClickOkWith(HWND dialog, const std::string& path);
 // Waits until the four controls are enabled again after a refusal.
@@ -156,7 +93,7 @@ DWORD LongestShown(const Progress& progress, size_t index);
 // the window (Cancel as from Escape, the close box) are made at the first step; the
 // window must ignore them. `ownDialog` is the run's dialog that started the work (the
 // folder dialog, or the confirmation, which may still be closing): never taken for a box.
-Progress FollowProgress(e2e::Checks& checks, Run& run, const char* caption, HWND ownDialog,
+Progress FollowProgress(e2e::Checks& checks, e2e::Process& run, const char* caption, HWND ownDialog,
                         const std::string& finalText, const std::vector<std::string>& allowed);
 // Checks the steps of a run with its pauses (without them the steps pass too quickly to
 // be seen): `expected` are the status texts in order (an empty text matches any of

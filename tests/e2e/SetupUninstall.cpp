@@ -89,9 +89,9 @@ HWND WaitForConfirmation(e2e::Checks& checks, const SetupInfo& info) {
     HWND dialog = e2e::WaitForWindow(wanted);
     if (!checks.That(dialog != nullptr, "confirmation dialog appears")) return nullptr;
     checks.Equal("confirmation line 1", Fill(kConfirmLine1, info.title),
-                 e2e::WindowText(GetDlgItem(dialog, kIdLine1)));
+                 e2e::WindowText(GetDlgItem(dialog, IDC_CONFIRM_LINE1)));
     checks.Equal("confirmation line 2", Fill(kConfirmLine2, info.title),
-                 e2e::WindowText(GetDlgItem(dialog, kIdLine2)));
+                 e2e::WindowText(GetDlgItem(dialog, IDC_CONFIRM_LINE2)));
     checks.Equal("Yes button", kYesText, e2e::WindowText(GetDlgItem(dialog, IDOK)));
     checks.Equal("No button", kNoText, e2e::WindowText(GetDlgItem(dialog, IDCANCEL)));
     return dialog;
@@ -115,7 +115,7 @@ void Uninstall(e2e::Checks& checks, const Args& args) {
     ClearPendingDeletes();
 
     // As the system's list of programs does it.
-    Run handOff;
+    e2e::Process handOff;
     std::string command = UninstallValue(info, "UninstallString");
     checks.Equal("UninstallString", installed + "\\Tbsetup.exe /M", command);
     if (!checks.That(handOff.Start(command), "hand-off run starts")) return;
@@ -123,12 +123,12 @@ void Uninstall(e2e::Checks& checks, const Args& args) {
     checks.That(handOff.WaitForExit(), "hand-off run ends");
     checks.That(Exists(tempExe) && Exists(tempIni), "temporary copies made");
     CheckDeletedAtReboot(checks, tempExe);
-    Run run;
+    e2e::Process run;
     if (!dialog || !checks.That(run.Attach(dialog), "uninstall run found")) return;
 
     if (!confirm) {
         checks.That(e2e::ClickDialogButton(dialog, IDCANCEL), "No pressed");
-        Answer(checks, run, info.title, kDeclined, IDOK);
+        Answer(checks, run, info.title, texts::kUninstallDeclined, IDOK);
         checks.That(run.WaitForExit(), "uninstall run ends");
         checks.That(UninstallKeyExists(info) && Exists(group) &&
                         Exists(installed + "\\TBSETUP.EXE"),
@@ -137,11 +137,12 @@ void Uninstall(e2e::Checks& checks, const Args& args) {
         return;
     }
     checks.That(e2e::ClickDialogButton(dialog, IDOK), "Yes pressed");
-    Progress progress = FollowProgress(checks, run, kUninstallCaption, dialog, kUninstalled, {});
-    std::vector<std::string> expected = {kStepRemoveShortcuts, kStepRemoveRegistry};
-    expected.insert(expected.end(), count, kStepRemoveFile);
+    Progress progress =
+        FollowProgress(checks, run, texts::kUninstallCaption, dialog, texts::kUninstalled, {});
+    std::vector<std::string> expected = {texts::kStepRemoveShortcuts, texts::kStepRemoveRegistry};
+    expected.insert(expected.end(), count, texts::kStepRemoveFile);
     if (pause) CheckSteps(checks, progress, expected, {});
-    Answer(checks, run, info.title, kUninstalled, IDOK);
+    Answer(checks, run, info.title, texts::kUninstalled, IDOK);
     checks.That(run.WaitForExit(), "uninstall run ends");
     checks.That(!UninstallKeyExists(info), "uninstall key removed");
     checks.That(!Exists(group), "shortcut group removed");

@@ -114,7 +114,7 @@ bool App::Keys(const std::vector<WORD>& keys) {
 }
 
 bool App::Answer(const char* text, int button) {
-    return e2e::AnswerMessageBox(checks, Id(), kMessageTitle, text, button);
+    return e2e::AnswerMessageBox(checks, Id(), {kMessageTitle, text, button});
 }
 
 HWND App::WaitForPrinterDialog() {

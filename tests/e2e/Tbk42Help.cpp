@@ -64,7 +64,7 @@ void HelpDeleted(e2e::Checks& checks, const Args& args) {
     checks.That(GetFileAttributesA(args[1].c_str()) != INVALID_FILE_ATTRIBUTES, "help file there at start");
     checks.That(DeleteFileA(args[1].c_str()) != FALSE, "help file deleted");
     checks.That(app.Keys({VK_F1}), "F1 pressed");
-    e2e::AnswerMessageBox(checks, app.Id(), "Tuneboard", kHelpMissing, IDOK);
+    app.Answer(kHelpMissing);
     checks.That(HelpWindows(app).empty(), "no help window for a deleted file");
     CheckVersionDialog(checks, app);
     app.Exit();
