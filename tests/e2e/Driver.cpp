@@ -352,18 +352,27 @@ bool Checks::Equal(const char* what, DWORD expected, DWORD actual) {
 }
 
 bool AnswerMessageBox(Checks& checks, DWORD processId, const Message& message, bool settle) {
-    HWND box = WaitForWindow(
-        {processId, "#32770", message.caption.c_str(), 0, true, message.except});
+    HWND box =
+        WaitForWindow({processId, "#32770", message.caption.c_str(), 0, true, message.except});
     std::string what = "message box \"" + message.text + "\"";
     if (!checks.That(box != nullptr, (what + " appears, titled " + message.caption).c_str()))
         return false;
     checks.Equal((what + ": text").c_str(), message.text, MessageBoxText(box));
     checks.Equal((what + ": shows an icon").c_str(), message.icon, MessageBoxHasIcon(box));
     checks.That(ClickDialogButton(box, message.button), (what + ": button pressed").c_str());
-    bool closed = settle ? WaitForClose(box)
-                         : WaitFor(kDefaultWait, [box] { return !IsWindow(box); });
+    bool closed =
+        settle ? WaitForClose(box) : WaitFor(kDefaultWait, [box] { return !IsWindow(box); });
     checks.That(closed, (what + ": box closes").c_str());
     return true;
+}
+
+std::string ControlText(HWND dialog, int id) {
+    return WindowText(GetDlgItem(dialog, id));
+}
+
+void CheckControlTexts(Checks& checks, HWND dialog, const std::vector<ControlWanted>& wanted) {
+    for (const ControlWanted& control : wanted)
+        checks.Equal(control.what, control.text, ControlText(dialog, control.id));
 }
 
 int RunScenario(const char* program, const Scenario* scenarios, size_t count, int argc,

@@ -70,6 +70,8 @@ bool WaitForClose(HWND window, DWORD timeoutMs = kDefaultWait);
 std::vector<HWND> ChildWindows(HWND parent, const char* className);
 
 std::string WindowText(HWND window);
+// The text of control `id` of `dialog`.
+std::string ControlText(HWND dialog, int id);
 // CP932 text as UTF-8, for the log.
 std::string Readable(const std::string& ansi);
 // The text of a message box: its static control 0xFFFF.
@@ -144,6 +146,15 @@ struct Scenario {
 // main() of a driver program `program`: runs the scenario named by argv[1] with the
 // arguments after it. Exit code 0 when every check passed, 1 when one failed, 2 on bad
 // usage (the usage of every scenario printed).
+// One control of a dialog and the text it must show.
+struct ControlWanted {
+    const char* what;
+    int id;
+    std::string text;
+};
+// Checks each control's text byte for byte.
+void CheckControlTexts(Checks& checks, HWND dialog, const std::vector<ControlWanted>& wanted);
+
 int RunScenario(const char* program, const Scenario* scenarios, size_t count, int argc,
                 char** argv);
 template <size_t N>
@@ -161,7 +172,6 @@ struct Message {
 // Waits for a message box of the process, checks its text byte for byte and whether it
 // shows an icon, presses the button and waits until the box has gone and, with `settle`,
 // until the program has done what follows it. False when no box came.
-bool AnswerMessageBox(Checks& checks, DWORD processId, const Message& message,
-                      bool settle = true);
+bool AnswerMessageBox(Checks& checks, DWORD processId, const Message& message, bool settle = true);
 
 } // namespace e2e

@@ -151,12 +151,12 @@ HWND WaitForFolderDialog(e2e::Checks& checks, e2e::Process& run, const SetupInfo
     HWND dialog = run.WaitForDialog(info.title.c_str());
     if (!checks.That(dialog != nullptr, "folder dialog appears, captioned with the title"))
         return nullptr;
-    checks.Equal("heading", Fill(kHeading, info.title),
-                 e2e::WindowText(GetDlgItem(dialog, IDC_HEADING)));
-    checks.Equal("install path", DefaultInstallPath(info), PathText(dialog));
-    checks.Equal("OK button", kOkText, e2e::WindowText(GetDlgItem(dialog, IDOK)));
-    checks.Equal("Cancel button", kCancelText, e2e::WindowText(GetDlgItem(dialog, IDCANCEL)));
-    checks.Equal("browse button", kBrowseText, e2e::WindowText(GetDlgItem(dialog, IDC_BROWSE)));
+    e2e::CheckControlTexts(checks, dialog,
+                           {{"heading", IDC_HEADING, Fill(kHeading, info.title)},
+                            {"install path", IDC_INSTALL_PATH, DefaultInstallPath(info)},
+                            {"OK button", IDOK, kOkText},
+                            {"Cancel button", IDCANCEL, kCancelText},
+                            {"browse button", IDC_BROWSE, kBrowseText}});
     checks.That((GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
                 "folder dialog is topmost");
     return dialog;
@@ -177,7 +177,7 @@ bool ControlsEnabled(HWND dialog) {
 }
 
 std::string PathText(HWND dialog) {
-    return e2e::WindowText(GetDlgItem(dialog, IDC_INSTALL_PATH));
+    return e2e::ControlText(dialog, IDC_INSTALL_PATH);
 }
 
 namespace {
@@ -194,8 +194,8 @@ void ReadProgress(HWND window, Progress& progress) {
     const DWORD sawKnownAt = progress.sawKnownAt; // a new position started after this
     if (position == known) progress.sawKnownAt = readAt;
     LRESULT range = Send(bar, PBM_GETRANGE, FALSE, 0);
-    std::string percent = e2e::WindowText(GetDlgItem(window, IDC_PERCENT));
-    std::string status = e2e::WindowText(GetDlgItem(window, IDC_STATUS));
+    std::string percent = e2e::ControlText(window, IDC_PERCENT);
+    std::string status = e2e::ControlText(window, IDC_STATUS);
     if (position < 0 || range < 0 || Send(bar, PBM_GETPOS) != position) return;
     progress.range = static_cast<int>(range);
     if (position == 0) {

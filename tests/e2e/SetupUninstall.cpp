@@ -88,12 +88,12 @@ HWND WaitForConfirmation(e2e::Checks& checks, const SetupInfo& info) {
     wanted.control = IDOK;
     HWND dialog = e2e::WaitForWindow(wanted);
     if (!checks.That(dialog != nullptr, "confirmation dialog appears")) return nullptr;
-    checks.Equal("confirmation line 1", Fill(kConfirmLine1, info.title),
-                 e2e::WindowText(GetDlgItem(dialog, IDC_CONFIRM_LINE1)));
-    checks.Equal("confirmation line 2", Fill(kConfirmLine2, info.title),
-                 e2e::WindowText(GetDlgItem(dialog, IDC_CONFIRM_LINE2)));
-    checks.Equal("Yes button", kYesText, e2e::WindowText(GetDlgItem(dialog, IDOK)));
-    checks.Equal("No button", kNoText, e2e::WindowText(GetDlgItem(dialog, IDCANCEL)));
+    e2e::CheckControlTexts(
+        checks, dialog,
+        {{"confirmation line 1", IDC_CONFIRM_LINE1, Fill(kConfirmLine1, info.title)},
+         {"confirmation line 2", IDC_CONFIRM_LINE2, Fill(kConfirmLine2, info.title)},
+         {"Yes button", IDOK, kYesText},
+         {"No button", IDCANCEL, kNoText}});
     return dialog;
 }
 

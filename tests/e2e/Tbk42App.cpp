@@ -10,7 +10,6 @@
 namespace tbk42 {
 
 const char kPrinterDialogTitle[] = "プリンタの選択";
-const char kModel[] = "Varo Corvane K42";
 
 const char* StartupMessage() {
     OSVERSIONINFOA version = {};

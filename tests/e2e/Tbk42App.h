@@ -2,6 +2,7 @@
 // toolbar and status bar, its message boxes and its end. Texts are the program's own
 // constants (CP932), so a check compares what the user sees byte for byte.
 #pragma once
+#include "printer/PrinterList.h"
 #include "tests/e2e/Driver.h"
 
 #include <string>
@@ -9,9 +10,10 @@
 
 namespace tbk42 {
 
-// The printer-selection dialog's title and the model's driver (and printer) name.
+// The printer-selection dialog's title, and the model's driver, whose name the test
+// prefixes give their printer too.
 extern const char kPrinterDialogTitle[];
-extern const char kModel[];
+inline constexpr const char* kModel = printer::kModelDriverName;
 const int kPageCount = 6;
 const int kTabMsw1 = 2;
 const int kTabMsw2 = 3;

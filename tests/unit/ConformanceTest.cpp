@@ -4,6 +4,7 @@
 #include "app/Texts.h"
 #include "installer/win32/SetupIds.h"
 #include "installer/win32/Texts.h"
+#include "printer/PrinterList.h"
 #include "resources/PageIds.h"
 #include "resources/Tbk42Ids.h"
 
@@ -110,6 +111,7 @@ TEST(Conformance, TextsAreTheProgramsOwn) {
         TEXT(
             kPrinterUnusable,
             "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。"),
+        TEXT(printer::kModelDriverName, "Varo Corvane K42"),
         // TBSetup
         TEXT(texts::kSpecifyFolder, "インストール先を指定してください。"),
         TEXT(
