@@ -134,6 +134,15 @@ private:
     int failures = 0;
 };
 
+// One control of a dialog and the text it must show.
+struct ControlWanted {
+    const char* what;
+    int id;
+    std::string text;
+};
+// Checks each control's text byte for byte.
+void CheckControlTexts(Checks& checks, HWND dialog, const std::vector<ControlWanted>& wanted);
+
 // One scenario of a driver program: its name on the command line, the usage of its
 // arguments, how many it needs at least, and what it runs.
 using Args = std::vector<std::string>;
@@ -146,15 +155,6 @@ struct Scenario {
 // main() of a driver program `program`: runs the scenario named by argv[1] with the
 // arguments after it. Exit code 0 when every check passed, 1 when one failed, 2 on bad
 // usage (the usage of every scenario printed).
-// One control of a dialog and the text it must show.
-struct ControlWanted {
-    const char* what;
-    int id;
-    std::string text;
-};
-// Checks each control's text byte for byte.
-void CheckControlTexts(Checks& checks, HWND dialog, const std::vector<ControlWanted>& wanted);
-
 int RunScenario(const char* program, const Scenario* scenarios, size_t count, int argc,
                 char** argv);
 template <size_t N>
