@@ -7,10 +7,13 @@
 #include "installer/SetupPaths.h"
 #include "installer/SetupRules.h"
 #include "text/Cp932.h"
+#include "text/Path.h"
 
 namespace {
 
 using namespace installer;
+using namespace cp932;
+using namespace path;
 
 // True when `text` does not end in a lead byte whose trail byte is missing: a backslash
 // appended to it is then a character of its own.

@@ -6,12 +6,14 @@
 #include "tests/fuzz/engine/Fuzz.h"
 
 #include "installer/InstallRecord.h"
-#include "installer/SetupPaths.h"
+#include "text/Path.h"
 #include "text/Cp932.h"
 
 #include <algorithm>
 
 using namespace installer;
+using namespace cp932;
+using namespace path;
 
 namespace {
 
