@@ -3,6 +3,7 @@
 // constants (CP932), so a check compares what the user sees byte for byte.
 #pragma once
 #include "printer/PrinterList.h"
+#include "settings/SettingTexts.h"
 #include "tests/e2e/Driver.h"
 
 #include <string>
@@ -14,7 +15,7 @@ namespace tbk42 {
 // prefixes give their printer too.
 extern const char kPrinterDialogTitle[];
 inline constexpr const char* kModel = printer::kModelDriverName;
-const int kPageCount = 6;
+const int kPageCount = static_cast<int>(settings::kPageTitles.size());
 const int kTabMsw1 = 2;
 const int kTabMsw2 = 3;
 

@@ -14,8 +14,6 @@ namespace tbk42 {
 
 namespace {
 
-const char* const kTabCaptions[kPageCount] = {"機能選択", "パラメータ設定", "ＭＳＷ１",
-                                              "ＭＳＷ２", "ＭＳＷ３",       "ＭＳＷ４"};
 // Toolbar positions; 0 is a separator.
 const int kToolbarCommands[] = {0,          ID_TB_LOAD, ID_TB_SAVE,    0, ID_TB_RECEIVE,
                                 ID_TB_SEND, 0,          ID_TB_FACTORY, 0, ID_TB_PRINTER};
@@ -37,7 +35,7 @@ void CheckTabs(e2e::Checks& checks, App& app) {
     checks.Equal("tab count", kPageCount,
                  static_cast<DWORD>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)));
     for (int index = 0; index < kPageCount; ++index)
-        checks.Equal("tab caption", kTabCaptions[index], e2e::TabCaption(tabs, index));
+        checks.Equal("tab caption", settings::kPageTitles[index], e2e::TabCaption(tabs, index));
     checks.Equal("current tab", 0, static_cast<DWORD>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0)));
     checks.Equal("page count", kPageCount, static_cast<DWORD>(app.Pages().size()));
     HWND page = app.VisiblePage();

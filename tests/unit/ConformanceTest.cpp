@@ -7,6 +7,7 @@
 #include "printer/PrinterList.h"
 #include "resources/PageIds.h"
 #include "resources/Tbk42Ids.h"
+#include "settings/SettingTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,7 @@ TEST(Conformance, IdsAreTheProgramsOwn) {
         ID(ID_TB_RECEIVE, 2002), ID(ID_TB_SEND, 2003), ID(ID_TB_FACTORY, 2004),
         ID(ID_TB_PRINTER, 2005), ID(IDR_MAIN, 142), ID(IDD_MAIN, 102),
         ID(IDD_PAGE_MSW1, 129), ID(IDC_TAB, 1000), ID(IDC_PRINTER_LIST, 1069),
+        ID(static_cast<int>(settings::kPageTitles.size()), 6),
         // TBK42: the controls of the pages and the format dialog
         ID(IDC_PARAM_CENTRING_CUT, 1061), ID(IDC_PARAM_CENTRING_FRONT, 1062),
         ID(IDC_PARAM_CENTRING_REAR, 1063), ID(IDC_PARAM_FEED_TIME, 1064),
@@ -112,6 +114,12 @@ TEST(Conformance, TextsAreTheProgramsOwn) {
             kPrinterUnusable,
             "指定されたプリンタは、現在接続されていないか、プリンタ使用権の制限により使用できません。"),
         TEXT(printer::kModelDriverName, "Varo Corvane K42"),
+        TEXT(settings::kPageTitles[0], "機能選択"),
+        TEXT(settings::kPageTitles[1], "パラメータ設定"),
+        TEXT(settings::kPageTitles[2], "ＭＳＷ１"),
+        TEXT(settings::kPageTitles[3], "ＭＳＷ２"),
+        TEXT(settings::kPageTitles[4], "ＭＳＷ３"),
+        TEXT(settings::kPageTitles[5], "ＭＳＷ４"),
         // TBSetup
         TEXT(texts::kSpecifyFolder, "インストール先を指定してください。"),
         TEXT(
