@@ -1,7 +1,7 @@
 #include "cli/Settings.h"
 
 #include "cli/Messages.h"
-#include "resources/PageLabels.h"
+#include "settings/PageLabels.h"
 #include "settings/FactoryBlock.h"
 #include "settings/FormatRecord.h"
 #include "settings/MswPageValues.h"

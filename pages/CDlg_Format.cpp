@@ -4,7 +4,7 @@
 #include "framework/Seam.h"
 #include "pages/NumberEdits.h"
 #include "pages/PageTexts.h"
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 #include "resources/Tbk42Ids.h"
 #include "settings/EditRules.h"
 #include "settings/SettingTexts.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The four memory-switch pages: which control edits each switch bit, and the load and store
 // rules between the page values and the block fields `msw1`..`msw4`.
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 #include "settings/SettingsBlock.h"
 
 #include <array>

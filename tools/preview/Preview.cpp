@@ -10,7 +10,7 @@
 // program ends by itself after 60 seconds.
 #include "app/CDlg_Main.h"
 #include "framework/Dialog.h"
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 #include "resources/Tbk42Ids.h"
 
 #include <commctrl.h>
