@@ -4,7 +4,6 @@
 #include "cli/Messages.h"
 #include "cli/Settings.h"
 #include "settings/FactoryBlock.h"
-#include "settings/SettingTexts.h"
 #include "text/Cp932.h"
 
 #include <set>
@@ -12,14 +11,6 @@
 
 namespace cli {
 namespace {
-
-// The comment that heads a section: the page title, or the format's name.
-std::string SectionTitle(const Setting& setting) {
-    if (setting.page == kNoPage) return kOtherBytesTitle;
-    if (setting.section.compare(0, 6, "format") == 0)
-        return settings::kFormatList[setting.section[6] - '0'];
-    return settings::kPageTitles[setting.page];
-}
 
 std::string Trimmed(const std::string& text) {
     std::size_t begin = text.find_first_not_of(" \t");
@@ -92,7 +83,7 @@ std::string ExportText(const settings::SettingsBlock& block) {
         if (setting->IsUsual(block)) continue;
         if (setting->section != section) {
             section = setting->section;
-            text += "\n[" + section + "] ; " + SectionTitle(*setting) + "\n";
+            text += "\n[" + section + "] ; " + setting->title + "\n";
         }
         std::optional<std::string> word = setting->Word(block);
         std::string shown = setting->Shown(block);

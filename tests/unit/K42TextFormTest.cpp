@@ -2,10 +2,15 @@
 #include "cli/Report.h"
 #include "cli/Settings.h"
 #include "cli/TextForm.h"
+#include "cli/Messages.h"
 #include "settings/FactoryBlock.h"
+#include "settings/MswPageValues.h"
+#include "settings/ParamPageValues.h"
+#include "settings/SelectPageValues.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -63,7 +68,78 @@ bool Imports(const std::string& text, SettingsBlock& block, std::string& error) 
     return cli::ImportText(text, "t.txt", block, error);
 }
 
+// What the pages show for every setting of `block`, by the command line's names: a list's
+// text, an edit's number, a radio button's or check box's text, all with their units.
+template <class Values, std::size_t N>
+void AddPageShows(std::map<std::string, std::string>& shows, const char* section, int page,
+                  const std::array<settings::MemberOf<Values>, N>& members, const Values& v) {
+    for (const auto& member : members) {
+        const settings::Row& row = settings::FindRow(page, member.key);
+        std::string shown = member.text ? v.*member.text : std::to_string(v.*member.number);
+        if (row.kind == settings::Kind::Radio)
+            shown = cli::PlainLabel(v.*member.number ? row.on : row.off);
+        if (row.unit && !shown.empty()) shown += std::string(" ") + row.unit;
+        shows[std::string(section) + "." + member.key] = shown;
+    }
+}
+
+std::map<std::string, std::string> PageShows(SettingsBlock block) {
+    std::map<std::string, std::string> shows;
+    settings::SelectPageValues select;
+    settings::ParamPageValues param;
+    settings::LoadSelectPage(block, select);
+    settings::LoadParamPage(block, param);
+    AddPageShows(shows, "select", settings::kSelectPage, settings::kSelectMembers, select);
+    AddPageShows(shows, "param", settings::kParamPage, settings::kParamMembers, param);
+    for (int n = 0; n < 5; ++n) {
+        settings::FormatFields fields = n == 0
+                                            ? settings::ParseShortRecord(select.format0)
+                                            : settings::ParseLongRecord(select.longFormats[n - 1]);
+        for (const settings::Row* row :
+             settings::RowsOf(settings::kSelectPage, settings::Kind::Record))
+            shows["format" + std::to_string(n) + "." + row->key] =
+                std::to_string(settings::NumberOf(fields, *row)) + " " + row->unit;
+    }
+    for (int msw = 1; msw <= 4; ++msw) {
+        settings::MswPageValues values(msw);
+        settings::LoadMswPage(msw, block, values);
+        std::string section = "msw" + std::to_string(msw);
+        shows[section + ".country"] = values.country;
+        for (const settings::Row* row : settings::RowsOf(msw + 1, settings::Kind::Switch)) {
+            int on = values.switches[row->bit];
+            std::string& shown = shows[section + ".switch" + std::to_string(row->bit + 1)];
+            shown = std::to_string(on);
+            if (row->control == settings::SwitchControl::Radio)
+                shown = cli::PlainLabel(on ? row->on : row->off);
+            if (row->control == settings::SwitchControl::Check)
+                shown = on ? cli::kChecked : cli::kUnchecked;
+        }
+    }
+    return shows;
+}
+
 } // namespace
+
+// Blocks whose fields hold codes no page offers as well as listed ones.
+TEST(K42Show, EverySettingShowsWhatItsPageShows) {
+    std::mt19937 random(22);
+    const std::string alphabet = "0123456789ABCDEFG-:";
+    int compared = 0;
+    for (int round = 0; round < 100; ++round) {
+        SettingsBlock block = FactoryBlock;
+        for (auto& byte : block.bytes)
+            if (random() % 2)
+                byte = static_cast<unsigned char>(alphabet[random() % alphabet.size()]);
+        std::map<std::string, std::string> shows = PageShows(block);
+        for (const auto& setting : cli::Settings()) {
+            auto page = shows.find(setting->Name());
+            if (page == shows.end()) continue;
+            EXPECT_EQ(page->second, setting->Shown(block)) << setting->Name() << " round " << round;
+            ++compared;
+        }
+    }
+    EXPECT_EQ(100 * 100, compared);
+}
 
 TEST(K42TextForm, RandomBlocksComeBackByteForByte) {
     std::mt19937 random(42);
@@ -229,8 +305,10 @@ TEST(K42TextForm, SwitchEditKeepsTheOtherBitsOfItsByte) {
         unsigned char before;
         unsigned char after;
     } cases[] = {
-        {"msw1", "switch4", "1", kMsw1, 0xA0, 0xA8}, {"msw1", "switch5", "1", kMsw1 + 1, 0xB0, 0xB1},
-        {"msw4", "switch8", "1", 14, 0xC0, 0xC8},    {"msw4", "switch8", "0", 14, 0xFF, 0xF7},
+        {"msw1", "switch4", "1", kMsw1, 0xA0, 0xA8},
+        {"msw1", "switch5", "1", kMsw1 + 1, 0xB0, 0xB1},
+        {"msw4", "switch8", "1", 14, 0xC0, 0xC8},
+        {"msw4", "switch8", "0", 14, 0xFF, 0xF7},
     };
     for (const auto& c : cases) {
         SettingsBlock block = FactoryBlock;
@@ -297,7 +375,7 @@ TEST(K42Show, CodesNoPageShowsCarryTheirRawCode) {
     block.bytes[kMsw1] = 0x06;
     Put(block, kReserved26, "A");
     Put(block, kLfPitchSheetGuide, "FG"); // a signed code after "F" the page shows as 0
-    Put(block, kPrintPressure, "1A");      // after any other first character it shows nothing
+    Put(block, kPrintPressure, "1A");     // after any other first character it shows nothing
     std::string text = cli::ShowBlock(block);
     EXPECT_NE(std::string::npos, text.find("カット紙: 40 桁（コード 3939）\n")) << text;
     EXPECT_NE(std::string::npos, text.find("（MSW1-1/2/3）: 日本（コード 6）\n"));
