@@ -109,9 +109,9 @@ bool CDlg_Format::CorrectMargins() {
     BOOL ok = FALSE;
     int left = static_cast<int>(GetDlgItemInt(Handle(), IDC_FORMAT_LEFT, &ok, TRUE));
     int right = static_cast<int>(GetDlgItemInt(Handle(), IDC_FORMAT_RIGHT, &ok, TRUE));
-    if (left < right) return true;
+    if (right >= settings::LeastRightMargin(left)) return true;
     framework::Ui().ShowMessage(Handle(), kMarginMessage, kMarginTitle, MB_OK | MB_ICONEXCLAMATION);
-    framework::SetInt(Handle(), IDC_FORMAT_RIGHT, left + 1);
+    framework::SetInt(Handle(), IDC_FORMAT_RIGHT, settings::LeastRightMargin(left));
     SetFocus(Item(IDC_FORMAT_RIGHT));
     return false;
 }

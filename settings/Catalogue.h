@@ -149,6 +149,23 @@ void StoreMembers(int page, const std::array<MemberOf<Values>, N>& members, cons
 // that record has none.
 Field RecordField(const Row& row, int formatNumber);
 
+// The format dialog's rule between a long record's margins: the right one beyond the left.
+constexpr int LeastRightMargin(int leftMargin) {
+    return leftMargin + 1;
+}
+
+// The record's numbers in the order the format dialog's OK takes them.
+std::vector<const Row*> RecordRowsAsTaken();
+
+// The margins, which only the long records have, are checked for their order at OK
+// rather than for their ranges.
+inline bool IsMargin(const Row& row) {
+    return row.kind == Kind::Record && row.shortField.width == 0;
+}
+
+// The row of the record's number that `number` holds.
+const Row& RecordRow(int FormatFields::*number);
+
 // The member of `fields` that holds a record's number.
 int& NumberOf(FormatFields& fields, const Row& row);
 inline int NumberOf(const FormatFields& fields, const Row& row) {

@@ -129,6 +129,12 @@ std::vector<const Row*> RecordRowsAsTaken() {
     return rows;
 }
 
+const Row& RecordRow(int FormatFields::*number) {
+    for (const Row& row : Catalogue())
+        if (row.kind == Kind::Record && row.number == number) return row;
+    return Catalogue().front();
+}
+
 int& NumberOf(FormatFields& fields, const Row& row) {
     return row.path >= 0 ? fields.loadPosition[row.path] : fields.*row.number;
 }

@@ -244,8 +244,11 @@ TEST(K42TextForm, CodesNoPageShowsAreWrittenRaw) {
     Put(block, kCentringCutSheet, "99");
     Put(block, kLfPitchSheetGuide, "FG");
     Put(block, kReserved26, "A");
-    block.bytes[kMsw1] = 0x1E; // upper bit 4, country code 6, switch 4
+    block.bytes[kMsw1] = 0x1E;       // upper bit 4, country code 6, switch 4
+    Put(block, kFormat2 + 3, "100"); // left margin, and a right margin not beyond it:
+    Put(block, kFormat2 + 7, "100"); // the format dialog refuses it
     std::string text = cli::ExportText(block);
+    EXPECT_NE(std::string::npos, text.find("\nright_margin = raw:313030 ;"));
     EXPECT_NE(std::string::npos, text.find("\nfont1 = raw:37 ;"));
     EXPECT_NE(std::string::npos, text.find("\ncentring_cut_sheet = raw:3939 ;"));
     EXPECT_NE(std::string::npos, text.find("\nlf_pitch_sheet_guide = raw:4647 ;"));
@@ -270,6 +273,9 @@ TEST(K42TextForm, RefusesBadValuesNamingFieldAndLine) {
         {WithValue(factory, "format0", "paper_length", "0"), "1..99"},
         {WithValue(factory, "format1", "load_pos_postcard", "171"), "0..170"},
         {WithValue(factory, "param", "lf_pitch_rear_tractor", "-6"), "lf_pitch_rear_tractor"},
+        {WithValue(WithValue(factory, "format2", "left_margin", "100"), "format2", "right_margin",
+                   "100"),
+         "format2.right_margin の値「100」は使えません (使える値: 101..136)"},
         {WithValue(factory, "msw2", "switch3", "2"), "msw2.switch3"},
         {WithValue(factory, "msw1", "country", "1"), "msw1.country"},
         {WithValue(factory, "param", "font2", "raw:3"), "16進数 2 桁"},
