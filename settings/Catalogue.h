@@ -63,17 +63,17 @@ struct Row {
     int page;
     const char* key; // the setting's name in the command line's text form
     Kind kind;
-    Field field;       // in the block; Record: in a long record
-    const char* group; // the caption of its group on the page, or null
-    const char* label; // its control's label; null for a switch without a control
-    const char* unit;  // after its value in text, or null
-    int id = 0;        // the list, the first radio button, the edit or the check box
-    int secondId = 0;  // the second radio button, or the edit's up-down control
-    ListRule list{};   // List, Position, Signed, Country
-    SignedRange signedRange{};
-    ValueRange range{};
-    int fallback = 0; // Number: shown for a value outside the range
-    EditRule rule{};  // Number, Record
+    Field field;               // in the block; Record: in a long record
+    const char* group;         // the caption of its group on the page, or null
+    const char* label;         // its control's label; null for a switch without a control
+    const char* unit;          // after its value in text, or null
+    int id = 0;                // the list, the first radio button, the edit or the check box
+    int secondId = 0;          // the second radio button, or the edit's up-down control
+    ListRule list{};           // List, Position, Signed, Country
+    SignedRange signedRange{}; // Signed
+    ValueRange range{};        // Number, Record: the values the page accepts
+    int fallback = 0;          // Number: shown for a value outside the range
+    EditRule rule{};           // Number, Record
     // Radio, Switch: the texts of the two radio buttons.
     const char* off = nullptr;
     const char* on = nullptr;

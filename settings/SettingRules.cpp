@@ -104,7 +104,7 @@ void StoreText(const Row& row, const std::string& text, SettingsBlock& block) {
     const ListRule& list = row.list;
     int index = list.IndexOfText(text);
     if (row.kind == Kind::Signed) {
-        WriteSigned(block, row.field, ParseLeadingInt(text));
+        StoreSignedText(text, block, row.field);
         return;
     }
     if (index < 0 && list.keepUnknown) return;

@@ -183,6 +183,13 @@ TEST(SettingsPages, SwitchBitsLoadAndStore) {
     EXPECT_EQ(before, block);
 }
 
+TEST(SettingsPages, EveryMemberHasItsRow) {
+    for (const auto& member : kParamMembers)
+        EXPECT_STREQ(member.key, FindRow(kParamPage, member.key).key);
+    for (const auto& member : kSelectMembers)
+        EXPECT_STREQ(member.key, FindRow(kSelectPage, member.key).key);
+}
+
 TEST(SettingsPages, MswSwitchRows) {
     int radios = 0, checks = 0, none = 0;
     for (int page = kMsw1Page; page <= kMsw4Page; ++page)
