@@ -12,7 +12,7 @@ template <std::size_t N> using TextList = std::array<const char*, N>;
 
 // The titles of the main window's tabs, in tab order.
 inline constexpr TextList<6> kPageTitles{"機能選択", "パラメータ設定", "ＭＳＷ１",
-                                         "ＭＳＷ２", "ＭＳＷ３",       "ＭＳＷ４"};
+                                         "ＭＳＷ２", "ＭＳＷ３", "ＭＳＷ４"};
 
 // MSW1-1..3, international character set, with its 3-bit country codes.
 inline constexpr TextList<5> kCountryList{"日本", "アメリカ", "イギリス", "ドイツ", "スウェーデン"};

@@ -311,10 +311,8 @@ TEST(K42TextForm, SwitchEditKeepsTheOtherBitsOfItsByte) {
         unsigned char before;
         unsigned char after;
     } cases[] = {
-        {"msw1", "switch4", "1", kMsw1, 0xA0, 0xA8},
-        {"msw1", "switch5", "1", kMsw1 + 1, 0xB0, 0xB1},
-        {"msw4", "switch8", "1", 14, 0xC0, 0xC8},
-        {"msw4", "switch8", "0", 14, 0xFF, 0xF7},
+        {"msw1", "switch4", "1", kMsw1, 0xA0, 0xA8}, {"msw1", "switch5", "1", kMsw1 + 1, 0xB0, 0xB1},
+        {"msw4", "switch8", "1", 14, 0xC0, 0xC8},    {"msw4", "switch8", "0", 14, 0xFF, 0xF7},
     };
     for (const auto& c : cases) {
         SettingsBlock block = FactoryBlock;
@@ -381,7 +379,7 @@ TEST(K42Show, CodesNoPageShowsCarryTheirRawCode) {
     block.bytes[kMsw1] = 0x06;
     Put(block, kReserved26, "A");
     Put(block, kLfPitchSheetGuide, "FG"); // a signed code after "F" the page shows as 0
-    Put(block, kPrintPressure, "1A");     // after any other first character it shows nothing
+    Put(block, kPrintPressure, "1A");      // after any other first character it shows nothing
     std::string text = cli::ShowBlock(block);
     EXPECT_NE(std::string::npos, text.find("カット紙: 40 桁（コード 3939）\n")) << text;
     EXPECT_NE(std::string::npos, text.find("（MSW1-1/2/3）: 日本（コード 6）\n"));
