@@ -2,7 +2,7 @@
 // The version-information dialog: icon, product name, version and a notice; OK, Enter,
 // Escape and the close box end it.
 #include "framework/Dialog.h"
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 
 class CDlg_About : public framework::Dialog {
 public:

@@ -3,7 +3,7 @@
 #include "app/Texts.h"
 #include "framework/Seam.h"
 #include "printer/win32/Spooler.h"
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 #include "resources/Tbk42Ids.h"
 
 #include <commctrl.h>

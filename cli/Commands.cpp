@@ -1,6 +1,6 @@
 #include "cli/Commands.h"
 
-#include "app/Texts.h"
+#include "text/SharedTexts.h"
 #include "cli/Format.h"
 #include "cli/Messages.h"
 #include "cli/Report.h"

@@ -1,13 +1,9 @@
 #include "cli/Settings.h"
 
 #include "cli/Messages.h"
-#include "resources/PageLabels.h"
-#include "settings/FactoryBlock.h"
-#include "settings/FormatRecord.h"
-#include "settings/MswPageValues.h"
-#include "settings/ParamPageValues.h"
-#include "settings/SettingTexts.h"
-#include "settings/ValueRanges.h"
+#include "cli/RawSettings.h"
+#include "settings/Catalogue.h"
+#include "settings/SelectPageValues.h"
 #include "text/Cp932.h"
 #include "text/Number.h"
 
@@ -19,49 +15,12 @@ namespace cli {
 namespace {
 
 using settings::Field;
+using settings::Kind;
+using settings::Row;
 using settings::SettingsBlock;
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-std::string Hex(const unsigned char* bytes, std::size_t count) {
-    std::string hex;
-    for (std::size_t i = 0; i < count; ++i) {
-        hex += kHexDigits[bytes[i] >> 4];
-        hex += kHexDigits[bytes[i] & 0x0F];
-    }
-    return hex;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// Exactly `digits` hexadecimal digits as a number; false for anything else.
-bool ParseHexNumber(const std::string& hex, std::size_t digits, unsigned& value) {
-    if (hex.size() != digits) return false;
-    value = 0;
-    for (char c : hex) {
-        int digit = HexDigit(c);
-        if (digit < 0) return false;
-        value = value * 16 + static_cast<unsigned>(digit);
-    }
-    return true;
-}
-
-// Exactly 2 * count hexadecimal digits as bytes.
-bool ParseHexBytes(const std::string& hex, std::size_t count, std::vector<unsigned char>& bytes) {
-    if (hex.size() != 2 * count) return false;
-    bytes.clear();
-    for (std::size_t i = 0; i < count; ++i) {
-        unsigned value = 0;
-        if (!ParseHexNumber(hex.substr(2 * i, 2), 2, value)) return false;
-        bytes.push_back(static_cast<unsigned char>(value));
-    }
-    return true;
-}
+// The sections of the pages in tab order.
+const char* const kPageSections[] = {"select", "param", "msw1", "msw2", "msw3", "msw4"};
 
 // Words match when they are equal or name the same integer ("08" and "8", "+3" and "3").
 bool SameWord(const std::string& a, const std::string& b) {
@@ -69,14 +28,114 @@ bool SameWord(const std::string& a, const std::string& b) {
     return a == b || (number::ParseInteger(a, x) && number::ParseInteger(b, y) && x == y);
 }
 
-// A setting held in whole bytes of the block.
-class FieldSetting : public Setting {
+std::string Joined(const std::string& group, const std::string& label) {
+    return PlainLabel(group) + " " + PlainLabel(label);
+}
+
+std::string WithUnit(const std::string& value, const char* unit) {
+    return unit ? value + " " + unit : value;
+}
+
+// One code a setting's page offers: the field's bytes (or bits) and the text form's word.
+struct Choice {
+    std::string code;
+    std::string word;
+};
+
+// The codes a row offers, each as the page's store rule writes it into `f`.
+std::vector<Choice> ChoicesOf(const Row& row, Field f) {
+    std::vector<Choice> choices;
+    auto add = [&](auto write, const std::string& word) {
+        SettingsBlock scratch;
+        write(scratch);
+        choices.push_back({scratch.Text(f), word});
+    };
+    const settings::ListRule& list = row.list;
+    switch (row.kind) {
+    case Kind::List:
+        for (int i = 0; i < list.count; ++i)
+            add([&](SettingsBlock& b) { b.SetNumber(f, list.CodeOf(i)); },
+                std::to_string(list.CodeOf(i)));
+        break;
+    case Kind::Position:
+        for (int i = 0; i < list.count; ++i)
+            add([&](SettingsBlock& b) { settings::WriteSigned(b, f, list.CodeOf(i)); },
+                list.texts[i]);
+        break;
+    case Kind::Signed:
+        for (int v = row.signedRange.negativeMin - 'G'; v <= row.signedRange.positiveMax - '0'; ++v)
+            add([&](SettingsBlock& b) { settings::WriteSigned(b, f, v); },
+                settings::FormatSigned(v));
+        break;
+    case Kind::Radio:
+        for (int v = 0; v <= 1; ++v)
+            add([&](SettingsBlock& b) { b.SetFlag(f, v); }, std::to_string(v));
+        break;
+    default:
+        break;
+    }
+    return choices;
+}
+
+// A setting of one catalogue row, in whole bytes of the block; `record` is the format
+// number of a record's number, -1 for the others.
+class RowSetting : public Setting {
 public:
-    FieldSetting(std::string section, std::string key, int page, std::string label, Field field)
-        : Setting(std::move(section), std::move(key), page, std::move(label)), field(field) {}
+    RowSetting(const Row& row, std::string section, std::string label, std::string title,
+               Field field, int record)
+        : Setting(std::move(section), row.key, row.page, std::move(label), std::move(title)),
+          row(row), field(field), record(record), choices(ChoicesOf(row, field)) {}
+
+    std::optional<std::string> Word(const SettingsBlock& block) const override {
+        if (IsNumber()) {
+            int value = block.Number(field);
+            SettingsBlock rewritten = block;
+            rewritten.SetNumber(field, value);
+            if (rewritten != block || value < row.range.min || value > row.range.max)
+                return std::nullopt;
+            return std::to_string(value);
+        }
+        std::string code = block.Text(field);
+        for (const Choice& choice : choices)
+            if (choice.code == code) return choice.word;
+        return std::nullopt;
+    }
+
+    std::string Shown(const SettingsBlock& block) const override {
+        SettingsBlock copy = block;
+        switch (row.kind) {
+        case Kind::Radio:
+            return PlainLabel(settings::LoadNumber(row, block) ? row.on : row.off);
+        case Kind::Number:
+            return WithUnit(std::to_string(settings::LoadNumber(row, block)), row.unit);
+        case Kind::Record:
+            return WithUnit(std::to_string(RecordNumber(block)), row.unit);
+        default: {
+            std::optional<std::string> text = settings::LoadText(row, copy);
+            return text ? WithUnit(*text, row.unit) : "";
+        }
+        }
+    }
 
     std::string Raw(const SettingsBlock& block) const override {
         return Hex(block.bytes.data() + field.offset, field.width);
+    }
+
+    bool SetWord(const std::string& word, SettingsBlock& block) const override {
+        if (IsNumber()) {
+            int value = 0;
+            if (!number::ParseInteger(word, value) || value < row.range.min ||
+                value > row.range.max)
+                return false;
+            block.SetNumber(field, value);
+            return true;
+        }
+        for (const Choice& choice : choices)
+            if (SameWord(word, choice.word)) {
+                block.SetText(field, choice.code);
+                return true;
+            }
+        return false;
     }
 
     bool SetRaw(const std::string& hex, SettingsBlock& block) const override {
@@ -87,184 +146,58 @@ public:
         return true;
     }
 
-protected:
-    const Field field;
-};
-
-// One code of a list: the field's bytes, the word of the text form, the page's text.
-struct Choice {
-    std::string code;
-    std::string word;
-    std::string shown;
-};
-
-// A field whose codes the page offers as a list; any other code shows as `fallback`.
-class ListSetting : public FieldSetting {
-public:
-    ListSetting(std::string section, std::string key, int page, std::string label, Field field,
-                std::vector<Choice> choices, std::string fallback)
-        : FieldSetting(std::move(section), std::move(key), page, std::move(label), field),
-          choices(std::move(choices)), fallback(std::move(fallback)) {}
-
-    std::optional<std::string> Word(const SettingsBlock& block) const override {
-        const Choice* choice = Find(block);
-        if (!choice) return std::nullopt;
-        return choice->word;
-    }
-
-    std::string Shown(const SettingsBlock& block) const override {
-        const Choice* choice = Find(block);
-        return choice ? choice->shown : Fallback(block);
-    }
-
-    bool SetWord(const std::string& word, SettingsBlock& block) const override {
-        for (const Choice& choice : choices)
-            if (SameWord(word, choice.word)) {
-                block.SetText(field, choice.code);
-                return true;
-            }
-        return false;
-    }
-
     std::string Choices() const override {
+        if (IsNumber()) return std::to_string(row.range.min) + ".." + std::to_string(row.range.max);
         std::string text;
         for (const Choice& choice : choices)
             text += (text.empty() ? "" : ", ") + choice.word;
         return text;
     }
 
-protected:
-    virtual std::string Fallback(const SettingsBlock&) const { return fallback; }
-
 private:
-    const Choice* Find(const SettingsBlock& block) const {
-        std::string code = block.Text(field);
-        for (const Choice& choice : choices)
-            if (choice.code == code) return &choice;
-        return nullptr;
+    bool IsNumber() const { return row.kind == Kind::Number || row.kind == Kind::Record; }
+
+    // What the format dialog shows for the number, from the record as it parses it.
+    int RecordNumber(const SettingsBlock& block) const {
+        settings::SelectPageValues values;
+        SettingsBlock copy = block;
+        settings::LoadSelectPage(copy, values);
+        settings::FormatFields fields =
+            record == 0 ? settings::ParseShortRecord(values.format0)
+                        : settings::ParseLongRecord(values.longFormats[record - 1]);
+        return settings::NumberOf(fields, row);
     }
 
+    const Row& row;
+    const Field field;
+    const int record;
     const std::vector<Choice> choices;
-    const std::string fallback;
 };
-
-// The signed fields and the print position: a code the page does not list shows "0"
-// after "0" or "F"; after any other first character the page keeps what it showed.
-class SignedSetting : public ListSetting {
-public:
-    using ListSetting::ListSetting;
-
-protected:
-    std::string Fallback(const SettingsBlock& block) const override {
-        unsigned char first = block.At(field);
-        return first == '0' || first == 'F' ? "0" : "";
-    }
-};
-
-// A number in decimal digits with the range of its edit; the page shows `fallback` for a
-// value outside it (nothing when negative).
-class RangeSetting : public FieldSetting {
-public:
-    RangeSetting(std::string section, std::string key, int page, std::string label, Field field,
-                 settings::ValueRange range, std::string unit, int fallback = -1)
-        : FieldSetting(std::move(section), std::move(key), page, std::move(label), field),
-          range(range), unit(std::move(unit)), fallback(fallback) {}
-
-    std::optional<std::string> Word(const SettingsBlock& block) const override {
-        int value = block.Number(field);
-        SettingsBlock rewritten = block;
-        rewritten.SetNumber(field, value);
-        if (rewritten != block || value < range.min || value > range.max) return std::nullopt;
-        return std::to_string(value);
-    }
-
-    std::string Shown(const SettingsBlock& block) const override {
-        std::optional<std::string> word = Word(block);
-        if (word) return *word + " " + unit;
-        return fallback < 0 ? "" : std::to_string(fallback) + " " + unit;
-    }
-
-    bool SetWord(const std::string& word, SettingsBlock& block) const override {
-        int value = 0;
-        if (!number::ParseInteger(word, value) || value < range.min || value > range.max)
-            return false;
-        block.SetNumber(field, value);
-        return true;
-    }
-
-    std::string Choices() const override {
-        return std::to_string(range.min) + ".." + std::to_string(range.max);
-    }
-
-private:
-    const settings::ValueRange range;
-    const std::string unit;
-    const int fallback;
-};
-
-// A byte that no page edits: written only as its raw code, usual when it holds what the
-// factory block holds there.
-class ByteSetting : public FieldSetting {
-public:
-    explicit ByteSetting(std::size_t offset)
-        : FieldSetting(kLayoutSection, ByteKey(offset), kNoPage, ByteLabel(offset), {offset, 1}) {}
-
-    std::optional<std::string> Word(const SettingsBlock&) const override { return std::nullopt; }
-    std::string Shown(const SettingsBlock&) const override { return ""; }
-    bool SetWord(const std::string&, SettingsBlock&) const override { return false; }
-    std::string Choices() const override { return kRawOnly; }
-    bool IsUsual(const SettingsBlock& block) const override {
-        return block.At(field) == settings::FactoryBlock.At(field);
-    }
-
-private:
-    static std::string ByteKey(std::size_t offset) {
-        char key[16];
-        std::snprintf(key, sizeof key, "byte_%03u", static_cast<unsigned>(offset));
-        return key;
-    }
-    static std::string ByteLabel(std::size_t offset) {
-        char label[64];
-        std::snprintf(label, sizeof label, kByteLabelFormat, static_cast<unsigned>(offset));
-        return label;
-    }
-};
-
-// The eight switch bits of a memory-switch field: bits 0-3 of its first byte are
-// switches 1-4, bits 0-3 of its second byte switches 5-8.
-unsigned SwitchBits(const SettingsBlock& block, Field f) {
-    return (block.At(f, 0) & 0x0Fu) | (block.At(f, 1) & 0x0Fu) << 4;
-}
-
-void SetSwitchBits(SettingsBlock& block, Field f, unsigned mask, unsigned bits) {
-    unsigned value = (SwitchBits(block, f) & ~mask) | (bits & mask);
-    block.At(f, 0) = static_cast<unsigned char>((block.At(f, 0) & 0xF0) | (value & 0x0F));
-    block.At(f, 1) = static_cast<unsigned char>((block.At(f, 1) & 0xF0) | (value >> 4 & 0x0F));
-}
 
 // One memory switch: 0 or 1, shown as the text of its radio button or check state, or as
 // the bit itself when the switch has no control.
 class SwitchSetting : public Setting {
 public:
-    SwitchSetting(int msw, int number, std::string label, std::string off, std::string on)
-        : Setting(MswSection(msw), "switch" + std::to_string(number), msw + 1, std::move(label)),
-          field(settings::kMswFields[msw - 1]), mask(1u << (number - 1)), off(std::move(off)),
-          on(std::move(on)) {}
-
-    static std::string MswSection(int msw) { return "msw" + std::to_string(msw); }
+    SwitchSetting(const Row& row, std::string label, std::string title)
+        : Setting(kPageSections[row.page], "switch" + std::to_string(row.bit + 1), row.page,
+                  std::move(label), std::move(title)),
+          row(row), mask(1u << row.bit) {}
 
     std::optional<std::string> Word(const SettingsBlock& block) const override {
         return Raw(block);
     }
     std::string Shown(const SettingsBlock& block) const override {
-        return (SwitchBits(block, field) & mask) ? on : off;
+        bool on = settings::LoadNumber(row, block) == 1;
+        if (row.control == settings::SwitchControl::Radio) return PlainLabel(on ? row.on : row.off);
+        if (row.control == settings::SwitchControl::Check) return on ? kChecked : kUnchecked;
+        return Raw(block);
     }
     std::string Raw(const SettingsBlock& block) const override {
-        return (SwitchBits(block, field) & mask) ? "1" : "0";
+        return settings::LoadNumber(row, block) == 1 ? "1" : "0";
     }
     bool SetWord(const std::string& word, SettingsBlock& block) const override {
         if (word != "0" && word != "1") return false;
-        SetSwitchBits(block, field, mask, word == "1" ? mask : 0);
+        settings::StoreNumber(row, word == "1" ? 1 : 0, block);
         return true;
     }
     bool SetRaw(const std::string& hex, SettingsBlock& block) const override {
@@ -273,393 +206,140 @@ public:
     std::string Choices() const override { return "0, 1"; }
 
 private:
-    const Field field;
+    const Row& row;
     const unsigned mask;
-    const std::string off;
-    const std::string on;
 };
 
-// MSW1-1..3 together: the country code of the international character set.
+// Switches 1-3 of MSW1 together: the country code of the international character set.
 class CountrySetting : public Setting {
 public:
-    CountrySetting()
-        : Setting(SwitchSetting::MswSection(1), "country", 2, PlainLabel(TXT_MSW1_COUNTRY)) {}
+    CountrySetting(const Row& row, std::string title)
+        : Setting(kPageSections[row.page], row.key, row.page, PlainLabel(row.label),
+                  std::move(title)),
+          row(row) {}
 
     std::optional<std::string> Word(const SettingsBlock& block) const override {
         unsigned code = Code(block);
-        for (int listed : settings::kCountryCodes)
-            if (static_cast<unsigned>(listed) == code) return std::to_string(code);
-        return std::nullopt;
+        if (row.list.IndexOfCode(static_cast<int>(code)) < 0) return std::nullopt;
+        return std::to_string(code);
     }
     std::string Shown(const SettingsBlock& block) const override {
-        unsigned code = Code(block);
-        for (std::size_t i = 0; i < settings::kCountryCodes.size(); ++i)
-            if (static_cast<unsigned>(settings::kCountryCodes[i]) == code)
-                return settings::kCountryList[i];
-        return settings::kCountryList[0];
+        SettingsBlock copy = block;
+        return *settings::LoadText(row, copy);
     }
     std::string Raw(const SettingsBlock& block) const override {
         return std::string(1, kHexDigits[Code(block)]);
     }
     bool SetWord(const std::string& word, SettingsBlock& block) const override {
-        for (int listed : settings::kCountryCodes)
-            if (SameWord(word, std::to_string(listed))) {
-                SetSwitchBits(block, settings::field::msw1, kMask, static_cast<unsigned>(listed));
+        for (int i = 0; i < row.list.count; ++i)
+            if (SameWord(word, std::to_string(row.list.CodeOf(i)))) {
+                settings::StoreText(row, row.list.texts[i], block);
                 return true;
             }
         return false;
     }
     bool SetRaw(const std::string& hex, SettingsBlock& block) const override {
         unsigned code = 0;
-        if (!ParseHexNumber(hex, 1, code) || code > kMask) return false;
-        SetSwitchBits(block, settings::field::msw1, kMask, code);
+        if (!ParseHexNumber(hex, 1, code) || code > settings::kCountryMask) return false;
+        settings::SetSwitchBits(block, row.field, settings::kCountryMask, code);
         return true;
     }
     std::string Choices() const override {
         std::string text;
-        for (int listed : settings::kCountryCodes)
-            text += (text.empty() ? "" : ", ") + std::to_string(listed);
+        for (int i = 0; i < row.list.count; ++i)
+            text += (text.empty() ? "" : ", ") + std::to_string(row.list.CodeOf(i));
         return text;
     }
 
 private:
-    static constexpr unsigned kMask = 0x07;
-    static unsigned Code(const SettingsBlock& block) {
-        return SwitchBits(block, settings::field::msw1) & kMask;
+    unsigned Code(const SettingsBlock& block) const {
+        return settings::SwitchBits(block, row.field) & settings::kCountryMask;
     }
+    const Row& row;
 };
-
-// The upper four bits of both bytes of a memory-switch field, which no switch uses: raw
-// only, usual when 0.
-class HighBitsSetting : public Setting {
-public:
-    explicit HighBitsSetting(int msw)
-        : Setting(SwitchSetting::MswSection(msw), "high_bits", msw + 1, kHighBitsLabel),
-          field(settings::kMswFields[msw - 1]) {}
-
-    std::optional<std::string> Word(const SettingsBlock&) const override { return std::nullopt; }
-    std::string Shown(const SettingsBlock&) const override { return ""; }
-    std::string Raw(const SettingsBlock& block) const override {
-        unsigned char high[2] = {static_cast<unsigned char>(block.At(field, 0) & 0xF0),
-                                 static_cast<unsigned char>(block.At(field, 1) & 0xF0)};
-        return Hex(high, 2);
-    }
-    bool SetWord(const std::string&, SettingsBlock&) const override { return false; }
-    bool SetRaw(const std::string& hex, SettingsBlock& block) const override {
-        std::vector<unsigned char> high;
-        if (!ParseHexBytes(hex, 2, high) || (high[0] & 0x0F) || (high[1] & 0x0F)) return false;
-        for (std::size_t i = 0; i < 2; ++i)
-            block.At(field, i) = static_cast<unsigned char>(high[i] | (block.At(field, i) & 0x0F));
-        return true;
-    }
-    std::string Choices() const override { return kRawOnly; }
-    bool IsUsual(const SettingsBlock& block) const override { return Raw(block) == "0000"; }
-
-private:
-    const Field field;
-};
-
-// ---- The catalogue ----
 
 using SettingList = std::vector<std::unique_ptr<Setting>>;
 
-// Builds the list and notes which block bytes its settings cover.
-class Catalogue {
+// Builds the list from the catalogue and notes which block bytes its settings cover.
+class Builder {
 public:
     SettingList settings;
     std::array<bool, settings::kBlockSize> covered{};
 
-    // A setting of whole bytes: section, key, page, label, field, then its own arguments.
-    template <typename T, typename... Rest>
-    void Add(const std::string& section, const std::string& key, int page, const std::string& label,
-             Field f, Rest&&... rest) {
-        settings.push_back(
-            std::make_unique<T>(section, key, page, label, f, std::forward<Rest>(rest)...));
+    void Add(const Row& row, std::string section, std::string label, std::string title, Field f,
+             int record = -1) {
+        settings.push_back(std::make_unique<RowSetting>(row, std::move(section), std::move(label),
+                                                        std::move(title), f, record));
         for (std::size_t i = 0; i < f.width; ++i)
             covered[f.offset + i] = true;
     }
-};
 
-std::string Joined(const std::string& group, const std::string& label) {
-    return PlainLabel(group) + " " + PlainLabel(label);
-}
-
-template <std::size_t N> std::vector<Choice> DigitChoices(const settings::TextList<N>& texts) {
-    std::vector<Choice> choices;
-    for (std::size_t i = 0; i < N; ++i)
-        choices.push_back(
-            {std::string(1, static_cast<char>('0' + i)), std::to_string(i), texts[i]});
-    return choices;
-}
-
-// Two-digit codes whose numbers are the words.
-template <std::size_t N>
-std::vector<Choice> NumberChoices(const settings::TextList<N>& texts, const int* codes) {
-    std::vector<Choice> choices;
-    for (std::size_t i = 0; i < N; ++i) {
-        SettingsBlock scratch;
-        scratch.SetNumber({0, 2}, codes[i]);
-        choices.push_back({scratch.Text({0, 2}), std::to_string(codes[i]), texts[i]});
+    std::string Label(const Row& row) const {
+        return row.group ? Joined(row.group, row.label) : PlainLabel(row.label);
     }
-    return choices;
-}
 
-// Signed-hex codes from `min`, whose words are the list texts.
-template <std::size_t N>
-std::vector<Choice> SignedChoices(const settings::TextList<N>& texts, int min) {
-    std::vector<Choice> choices;
-    for (std::size_t i = 0; i < N; ++i) {
-        SettingsBlock scratch;
-        settings::WriteSigned(scratch, {0, 2}, min + static_cast<int>(i));
-        choices.push_back({scratch.Text({0, 2}), texts[i], texts[i]});
-    }
-    return choices;
-}
-
-std::vector<Choice> TwoTexts(const char* off, const char* on) {
-    return {{"0", "0", PlainLabel(off)}, {"1", "1", PlainLabel(on)}};
-}
-
-void AddSelectPage(Catalogue& c) {
-    using namespace settings;
-    const int page = 0;
-    static constexpr int thickness[13] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    c.Add<ListSetting>("select", "paper_thickness", page, PlainLabel(TXT_SELECT_THICKNESS),
-                       field::paper_thickness, NumberChoices(kPaperThicknessList, thickness),
-                       kPaperThicknessList[0]);
-    c.Add<SignedSetting>("select", "print_pressure", page, PlainLabel(TXT_SELECT_PRESSURE),
-                         field::print_pressure, SignedChoices(kPrintPressureList, -6), "");
-    std::vector<Choice> positions;
-    for (std::size_t i = 0; i < kPrintPositionList.size(); ++i)
-        positions.push_back({kPrintPositionCodes[i], kPrintPositionList[i],
-                             std::string(kPrintPositionList[i]) + " " TXT_UNIT_MM});
-    c.Add<SignedSetting>("select", "print_position", page, PlainLabel(TXT_SELECT_POSITION),
-                         field::print_position, positions, "");
-    std::vector<Choice> reductions;
-    for (std::size_t i = 0; i < kReductionList.size(); ++i) {
-        std::string code(1, static_cast<char>(kReductionCodes[i]));
-        reductions.push_back({code, code, kReductionList[i]});
-    }
-    c.Add<ListSetting>("select", "reduction", page, PlainLabel(TXT_SELECT_REDUCTION),
-                       field::reduction, reductions, kReductionList[0]);
-    c.Add<ListSetting>("select", "quiet_print", page, PlainLabel(TXT_SELECT_QUIET),
-                       field::quiet_print, TwoTexts(TXT_SELECT_QUIET_OFF, TXT_SELECT_QUIET_ON),
-                       PlainLabel(TXT_SELECT_QUIET_OFF));
-    c.Add<ListSetting>("select", "typeface", page, PlainLabel(TXT_SELECT_TYPEFACE), field::typeface,
-                       TwoTexts(TXT_SELECT_MINCHO, TXT_SELECT_GOTHIC),
-                       PlainLabel(TXT_SELECT_MINCHO));
-    c.Add<ListSetting>("select", "copy_power", page, PlainLabel(TXT_SELECT_COPY_POWER),
-                       field::copy_power, DigitChoices(kCopyPowerList), kCopyPowerList[0]);
-    c.Add<ListSetting>("select", "current_format", page, PlainLabel(TXT_SELECT_FORMAT),
-                       field::current_format, DigitChoices(kFormatList), kFormatList[0]);
-}
-
-// The numbers of one format record; `fields` are relative to the record.
-struct RecordNumber {
-    const char* key;
-    std::string label;
-    Field field;
-    settings::ValueRange range;
-    const char* unit;
-};
-
-void AddFormats(Catalogue& c) {
-    using namespace settings;
-    const std::string load = TXT_FORMAT_LOAD_POSITIONS;
-    for (std::size_t n = 0; n < kFormatCount; ++n) {
-        bool shortRecord = n == 0;
-        auto pick = [&](Field shortField, Field longField) {
-            return shortRecord ? shortField : longField;
-        };
-        std::vector<RecordNumber> numbers = {
-            {"paper_length", PlainLabel(TXT_FORMAT_LENGTH),
-             pick(short_record::paper_length, long_record::paper_length), kPaperLengthRange,
-             TXT_UNIT_LINES}};
-        if (!shortRecord) {
-            numbers.push_back({"left_margin", PlainLabel(TXT_FORMAT_LEFT), long_record::left_margin,
-                               kLeftMarginRange, TXT_UNIT_COLUMNS});
-            numbers.push_back({"right_margin", PlainLabel(TXT_FORMAT_RIGHT),
-                               long_record::right_margin, kRightMarginRange, TXT_UNIT_COLUMNS});
+    void AddPage(int page) {
+        std::string title = settings::kPageTitles[page];
+        for (const Row* row : settings::PageRows(page)) {
+            if (row->kind == Kind::Switch)
+                AddSwitch(*row, title);
+            else if (row->kind == Kind::Country)
+                settings.push_back(std::make_unique<CountrySetting>(*row, title));
+            else
+                Add(*row, kPageSections[page], Label(*row), title, row->field);
         }
-        const std::pair<const char*, const char*> paths[] = {
-            {"load_pos_front_tractor", TXT_FORMAT_FRONT},
-            {"load_pos_rear_tractor", TXT_FORMAT_REAR},
-            {"load_pos_sheet_guide", TXT_FORMAT_GUIDE},
-            {"load_pos_sheet_feeder", TXT_FORMAT_FEEDER},
-            {"load_pos_postcard", TXT_FORMAT_POSTCARD}};
-        const Field shortPaths[] = {
-            short_record::load_pos_front_tractor, short_record::load_pos_rear_tractor,
-            short_record::load_pos_sheet_guide, short_record::load_pos_sheet_feeder,
-            short_record::load_pos_postcard};
-        const Field longPaths[] = {
-            long_record::load_pos_front_tractor, long_record::load_pos_rear_tractor,
-            long_record::load_pos_sheet_guide, long_record::load_pos_sheet_feeder,
-            long_record::load_pos_postcard};
-        for (int p = 0; p < kLoadPathCount; ++p)
-            numbers.push_back({paths[p].first, Joined(load, paths[p].second),
-                               pick(shortPaths[p], longPaths[p]), kLoadPositionRange,
-                               TXT_UNIT_LOAD_POSITION});
-        numbers.push_back({"cut_sheet_adjust", PlainLabel(TXT_FORMAT_CUT_ADJUST),
-                           pick(short_record::cut_sheet_adjust, long_record::cut_sheet_adjust),
-                           kCorrectionRange, TXT_UNIT_COLUMNS});
-        numbers.push_back(
-            {"front_tractor_adjust", PlainLabel(TXT_FORMAT_FRONT_ADJUST),
-             pick(short_record::front_tractor_adjust, long_record::front_tractor_adjust),
-             kCorrectionRange, TXT_UNIT_COLUMNS});
-        std::string section = "format" + std::to_string(n);
-        std::string prefix = std::string(kFormatList[n]) + " ";
-        for (const RecordNumber& number : numbers) {
-            Field absolute{kFormatFields[n].offset + number.field.offset, number.field.width};
-            c.Add<RangeSetting>(section, number.key, 0, prefix + number.label, absolute,
-                                number.range, number.unit);
+        if (page < settings::kMsw1Page) return;
+        settings.push_back(MakeHighBitsSetting(kPageSections[page], page, title));
+        Field f = settings::kMswFields[page - settings::kMsw1Page];
+        covered[f.offset] = covered[f.offset + 1] = true;
+    }
+
+    void AddSwitch(const Row& row, const std::string& title) {
+        std::string label;
+        if (row.label)
+            label = Label(row);
+        else {
+            char text[32];
+            std::snprintf(text, sizeof text, kNoControlSwitchFormat,
+                          row.page - settings::kMsw1Page + 1, row.bit + 1);
+            label = text;
+        }
+        settings.push_back(std::make_unique<SwitchSetting>(row, label, title));
+    }
+
+    void AddFormats() {
+        for (std::size_t n = 0; n < settings::kFormatCount; ++n) {
+            std::string title = settings::kFormatList[n];
+            for (const Row* row : settings::RowsOf(settings::kSelectPage, Kind::Record)) {
+                Field inRecord = settings::RecordField(*row, static_cast<int>(n));
+                if (!inRecord.width) continue;
+                Field f{settings::kFormatFields[n].offset + inRecord.offset, inRecord.width};
+                Add(*row, FormatSection(n), title + " " + Label(*row), title, f,
+                    static_cast<int>(n));
+            }
         }
     }
-}
-
-void AddParamPage(Catalogue& c) {
-    using namespace settings;
-    const int page = 1;
-    auto range = [&](Field f, const char* key, std::string label, ValueRange r, const char* unit,
-                     int fallback) {
-        c.Add<RangeSetting>("param", key, page, label, f, r, unit, fallback);
-    };
-    range(field::centring_cut_sheet, "centring_cut_sheet",
-          Joined(TXT_PARAM_CENTRING, TXT_PARAM_CENTRING_CUT), kCentringRange, TXT_UNIT_COLUMNS,
-          kCentringDefault);
-    range(field::centring_front_tractor, "centring_front_tractor",
-          Joined(TXT_PARAM_CENTRING, TXT_PARAM_CENTRING_FRONT), kCentringRange, TXT_UNIT_COLUMNS,
-          kCentringDefault);
-    range(field::centring_rear_tractor, "centring_rear_tractor",
-          Joined(TXT_PARAM_CENTRING, TXT_PARAM_CENTRING_REAR), kRearCentringRange, TXT_UNIT_COLUMNS,
-          kRearCentringDefault);
-    c.Add<ListSetting>("param", "kanji_table", page, PlainLabel(TXT_PARAM_KANJI),
-                       field::kanji_table, DigitChoices(kKanjiList), kKanjiList[0]);
-    c.Add<ListSetting>("param", "font1", page, Joined(TXT_PARAM_FONTS, TXT_PARAM_FONT1),
-                       field::font1, DigitChoices(kFontList), kFontList[0]);
-    c.Add<ListSetting>("param", "font2", page, Joined(TXT_PARAM_FONTS, TXT_PARAM_FONT2),
-                       field::font2, DigitChoices(kFontList), kFontList[0]);
-    static constexpr int aga[8] = {0, 1, 2, 3, 4, 5, 6, 7};
-    c.Add<ListSetting>("param", "aga_retry_time", page, PlainLabel(TXT_PARAM_AGA),
-                       field::aga_retry_time, NumberChoices(kAgaList, aga),
-                       kAgaList[kAgaDefaultIndex]);
-    c.Add<ListSetting>("param", "auto_return_time", page, PlainLabel(TXT_PARAM_AUTO_RETURN),
-                       field::auto_return_time,
-                       NumberChoices(kAutoReturnList, kAutoReturnCodes.data()), kAutoReturnList[2]);
-    c.Add<ListSetting>("param", "postcard_mode", page, PlainLabel(TXT_PARAM_POSTCARD),
-                       field::postcard_mode,
-                       TwoTexts(TXT_PARAM_POSTCARD_OFF, TXT_PARAM_POSTCARD_ON),
-                       PlainLabel(TXT_PARAM_POSTCARD_OFF));
-    range(field::sheet_guide_feed_time_digit, "sheet_guide_feed_time",
-          PlainLabel(TXT_PARAM_FEED_TIME), kFeedTimeRange, TXT_UNIT_SECONDS, kFeedTimeRange.min);
-    const std::pair<Field, std::pair<const char*, const char*>> pitches[] = {
-        {field::lf_pitch_sheet_guide, {"lf_pitch_sheet_guide", TXT_PARAM_LF_SHEET_GUIDE}},
-        {field::lf_pitch_sheet_feeder, {"lf_pitch_sheet_feeder", TXT_PARAM_LF_SHEET_FEEDER}},
-        {field::lf_pitch_front_tractor, {"lf_pitch_front_tractor", TXT_PARAM_LF_FRONT}},
-        {field::lf_pitch_rear_tractor, {"lf_pitch_rear_tractor", TXT_PARAM_LF_REAR}}};
-    for (const auto& pitch : pitches)
-        c.Add<SignedSetting>("param", pitch.second.first, page,
-                             Joined(TXT_PARAM_LF_PITCH, pitch.second.second), pitch.first,
-                             SignedChoices(kLfPitchList, -5), "");
-}
-
-// The texts of one memory switch with a control: group caption, switch label and the
-// texts of its two states (check boxes have only a label).
-struct SwitchTexts {
-    const char* caption;
-    const char* label;
-    const char* off;
-    const char* on;
 };
-
-// Indexed [msw - 1][switch - 1]; null captions for switches without a control or under
-// the country list.
-const SwitchTexts kSwitchTexts[settings::kMswCount][settings::kSwitchCount] = {
-    {{},
-     {},
-     {},
-     {},
-     {TXT_MSW1_DC, TXT_MSW1_5, TXT_MSW1_DC_ENABLED, TXT_MSW1_DC_DISABLED},
-     {TXT_MSW1_AUTO, TXT_MSW1_6, TXT_MSW1_AUTO_CRLF, TXT_MSW1_AUTO_CR},
-     {TXT_MSW1_PRINT, TXT_MSW1_7, TXT_MSW1_PRINT_CR, TXT_MSW1_PRINT_CODES},
-     {TXT_MSW1_CR, TXT_MSW1_8, TXT_MSW1_CR_RETURN, TXT_MSW1_CR_RETURN_LF}},
-    {{TXT_MSW2_SLASHED_ZERO, nullptr, nullptr, nullptr},
-     {TXT_MSW2_PAPER_OUT, TXT_MSW2_2, TXT_MSW2_PAPER_OUT_PRINTING, TXT_MSW2_PAPER_OUT_ALWAYS},
-     {TXT_MSW2_DOTS, TXT_MSW2_3, TXT_MSW2_DOTS_NATIVE, TXT_MSW2_DOTS_COPY},
-     {},
-     {TXT_MSW2_MODE, TXT_MSW2_5, TXT_MSW2_MODE_HD, TXT_MSW2_MODE_HS},
-     {TXT_MSW2_DATA, TXT_MSW2_6, TXT_MSW2_DATA_8, TXT_MSW2_DATA_7},
-     {TXT_MSW2_WIDTH, TXT_MSW2_7, TXT_MSW2_WIDTH_136, TXT_MSW2_WIDTH_80},
-     {TXT_MSW2_DIRECTION, TXT_MSW2_8, TXT_MSW2_BIDIRECTIONAL, TXT_MSW2_UNIDIRECTIONAL}},
-    {{TXT_MSW3_LAN, TXT_MSW3_1, TXT_MSW3_LAN_NO, TXT_MSW3_LAN_YES},
-     {},
-     {TXT_MSW3_REMEMBER, TXT_MSW3_3, TXT_MSW3_REMEMBER_YES, TXT_MSW3_REMEMBER_NO},
-     {TXT_MSW3_LOAD, TXT_MSW3_4, TXT_MSW3_LOAD_ESC_A, TXT_MSW3_LOAD_CODES},
-     {TXT_MSW3_CUT_FEED, TXT_MSW3_5, TXT_MSW3_CUT_FEED_OFF, TXT_MSW3_CUT_FEED_ON},
-     {},
-     {TXT_MSW3_SLASHED_ZERO, nullptr, nullptr, nullptr},
-     {TXT_MSW3_SKIP, TXT_MSW3_8, TXT_MSW3_SKIP_OFF, TXT_MSW3_SKIP_ON}},
-    {{TXT_MSW4_EDGE, TXT_MSW4_1, TXT_MSW4_EDGE_DETECT, TXT_MSW4_EDGE_IGNORE},
-     {TXT_MSW4_FEEDER, TXT_MSW4_2, TXT_MSW4_FEEDER_THROUGHPUT, TXT_MSW4_FEEDER_SKEW},
-     {TXT_MSW4_CUT, TXT_MSW4_3, TXT_MSW4_CUT_FIXED, TXT_MSW4_CUT_TOF},
-     {TXT_MSW4_DOT, TXT_MSW4_4, TXT_MSW4_DOT_UNIDIRECTIONAL, TXT_MSW4_DOT_BIDIRECTIONAL},
-     {TXT_MSW4_SPEED, TXT_MSW4_5, TXT_MSW4_SPEED_NORMAL, TXT_MSW4_SPEED_HIGH},
-     {TXT_MSW4_GUIDE_EJECT, TXT_MSW4_6, TXT_MSW4_GUIDE_EJECT_COMMANDED, TXT_MSW4_GUIDE_EJECT_REAR},
-     {TXT_MSW4_FEEDER_EJECT, TXT_MSW4_7, TXT_MSW4_FEEDER_EJECT_COMMANDED,
-      TXT_MSW4_FEEDER_EJECT_REAR},
-     {TXT_MSW4_GUIDE_LOADING, TXT_MSW4_8, TXT_MSW4_GUIDE_AUTO, TXT_MSW4_GUIDE_MANUAL}},
-};
-
-void AddSwitch(Catalogue& c, int msw, int number) {
-    using settings::SwitchKind;
-    const settings::SwitchControl& control = settings::kMswControls[msw - 1][number - 1];
-    const SwitchTexts& texts = kSwitchTexts[msw - 1][number - 1];
-    std::string label, off = "0", on = "1";
-    if (control.kind == SwitchKind::Radio) {
-        label = Joined(texts.caption, texts.label);
-        off = PlainLabel(texts.off);
-        on = PlainLabel(texts.on);
-    } else if (control.kind == SwitchKind::Check) {
-        label = PlainLabel(texts.caption);
-        off = kUnchecked;
-        on = kChecked;
-    } else {
-        char text[32];
-        std::snprintf(text, sizeof text, kNoControlSwitchFormat, msw, number);
-        label = text;
-    }
-    c.settings.push_back(std::make_unique<SwitchSetting>(msw, number, label, off, on));
-}
-
-void AddMswPages(Catalogue& c) {
-    for (int msw = 1; msw <= settings::kMswCount; ++msw) {
-        for (int number = 1; number <= settings::kSwitchCount; ++number) {
-            bool country =
-                settings::kMswControls[msw - 1][number - 1].kind == settings::SwitchKind::Country;
-            if (country && number == 1) c.settings.push_back(std::make_unique<CountrySetting>());
-            if (!country) AddSwitch(c, msw, number);
-        }
-        c.settings.push_back(std::make_unique<HighBitsSetting>(msw));
-        Field f = settings::kMswFields[msw - 1];
-        c.covered[f.offset] = c.covered[f.offset + 1] = true;
-    }
-}
 
 SettingList BuildSettings() {
-    Catalogue c;
-    AddSelectPage(c);
-    AddFormats(c);
-    AddParamPage(c);
-    AddMswPages(c);
+    Builder b;
+    b.AddPage(settings::kSelectPage);
+    b.AddFormats();
+    for (int page = settings::kParamPage; page <= settings::kMsw4Page; ++page)
+        b.AddPage(page);
     for (std::size_t offset = 0; offset < settings::kBlockSize; ++offset)
-        if (!c.covered[offset]) c.settings.push_back(std::make_unique<ByteSetting>(offset));
-    return std::move(c.settings);
+        if (!b.covered[offset]) b.settings.push_back(MakeByteSetting(offset));
+    return std::move(b.settings);
 }
 
 } // namespace
-
 const std::vector<std::unique_ptr<Setting>>& Settings() {
     static const SettingList all = BuildSettings();
     return all;
+}
+
+std::string FormatSection(std::size_t formatNumber) {
+    return "format" + std::to_string(formatNumber);
 }
 
 const Setting* FindSetting(const std::string& section, const std::string& key) {
@@ -677,7 +357,7 @@ std::string PlainLabel(const std::string& text) {
     std::string plain;
     for (std::size_t i = 0; i < text.size();) {
         unsigned char c = static_cast<unsigned char>(text[i]);
-        std::size_t length = cp932::IsLeadByte(c) && i + 1 < text.size() ? 2 : 1;
+        std::size_t length = cp932::CharLength(text, i);
         bool accelerator =
             text.compare(i, 2, "(&") == 0 && i + 3 < text.size() && text[i + 3] == ')';
         if (accelerator) {

@@ -17,8 +17,9 @@ constexpr int kNoPage = -1;
 
 class Setting {
 public:
-    Setting(std::string section, std::string key, int page, std::string label)
-        : section(std::move(section)), key(std::move(key)), page(page), label(std::move(label)) {}
+    Setting(std::string section, std::string key, int page, std::string label, std::string title)
+        : section(std::move(section)), key(std::move(key)), page(page), label(std::move(label)),
+          title(std::move(title)) {}
     virtual ~Setting() = default;
 
     // The value word of the text form, or nothing when the block holds a code that no
@@ -43,11 +44,15 @@ public:
     const std::string key;
     const int page;
     const std::string label; // CP932, without accelerators
+    const std::string title; // the section's heading: the page title or the format's name
 };
 
 // All settings in the order of the text form: by page, the formats after the
 // function-selection page, then the bytes that no page edits.
 const std::vector<std::unique_ptr<Setting>>& Settings();
+
+// The section of the format record `formatNumber`: "format0".."format4".
+std::string FormatSection(std::size_t formatNumber);
 
 // The setting of `section`.`key`, or null.
 const Setting* FindSetting(const std::string& section, const std::string& key);

@@ -3,23 +3,16 @@
 #include "cli/Format.h"
 #include "cli/Messages.h"
 #include "cli/Settings.h"
+#include "settings/Catalogue.h"
 #include "settings/FactoryBlock.h"
-#include "settings/SettingTexts.h"
 #include "text/Cp932.h"
+#include "text/Number.h"
 
-#include <set>
+#include <map>
 #include <vector>
 
 namespace cli {
 namespace {
-
-// The comment that heads a section: the page title, or the format's name.
-std::string SectionTitle(const Setting& setting) {
-    if (setting.page == kNoPage) return kOtherBytesTitle;
-    if (setting.section.compare(0, 6, "format") == 0)
-        return settings::kFormatList[setting.section[6] - '0'];
-    return settings::kPageTitles[setting.page];
-}
 
 std::string Trimmed(const std::string& text) {
     std::size_t begin = text.find_first_not_of(" \t");
@@ -83,6 +76,48 @@ bool ApplyValue(const Setting& setting, const std::string& value, settings::Sett
     return false;
 }
 
+// A setting given in the text: its line and value.
+struct Given {
+    int line;
+    std::string value;
+};
+
+// The format dialog's rule between the margins of a long format: when `setting` is a right
+// margin that the block holds as a word not beyond its left margin (also a word), the
+// least right margin the rule allows; 0 otherwise.
+int RefusedRightMargin(const Setting& setting, const settings::SettingsBlock& block) {
+    const settings::Row& leftRow = settings::RecordRow(&settings::FormatFields::leftMargin);
+    const settings::Row& rightRow = settings::RecordRow(&settings::FormatFields::rightMargin);
+    const Setting* left = FindSetting(setting.section, leftRow.key);
+    if (setting.key != rightRow.key || !left) return 0;
+    std::optional<std::string> leftWord = left->Word(block), rightWord = setting.Word(block);
+    int leftMargin = 0, rightMargin = 0;
+    if (!leftWord || !rightWord || !number::ParseInteger(*leftWord, leftMargin) ||
+        !number::ParseInteger(*rightWord, rightMargin))
+        return 0;
+    int least = settings::LeastRightMargin(leftMargin);
+    return rightMargin < least ? least : 0;
+}
+
+// False, with the message for the right margin's line, when a right margin given as a
+// word breaks the format dialog's rule (one given as a raw code is taken as it is).
+bool MarginsInOrder(const settings::SettingsBlock& block,
+                    const std::map<const Setting*, Given>& given, const std::string& source,
+                    std::string& error) {
+    for (const auto& setting : Settings()) {
+        auto entry = given.find(setting.get());
+        if (entry == given.end() || entry->second.value.compare(0, 4, kRawPrefix) == 0) continue;
+        int least = RefusedRightMargin(*setting, block);
+        if (!least) continue;
+        std::string choices = setting->Choices();
+        choices = std::to_string(least) + choices.substr(choices.find(".."));
+        error = Format(kBadValue, source.c_str(), entry->second.line, setting->Name().c_str(),
+                       entry->second.value.c_str(), choices.c_str());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string ExportText(const settings::SettingsBlock& block) {
@@ -92,9 +127,12 @@ std::string ExportText(const settings::SettingsBlock& block) {
         if (setting->IsUsual(block)) continue;
         if (setting->section != section) {
             section = setting->section;
-            text += "\n[" + section + "] ; " + SectionTitle(*setting) + "\n";
+            text += "\n[" + section + "] ; " + setting->title + "\n";
         }
         std::optional<std::string> word = setting->Word(block);
+        // A right margin the format dialog would refuse is kept as its code, so that
+        // import gives it back.
+        if (RefusedRightMargin(*setting, block)) word.reset();
         std::string shown = setting->Shown(block);
         text += setting->key + " = " + (word ? *word : kRawPrefix + setting->Raw(block));
         text += " ; " + setting->label + (shown.empty() ? "" : ": " + shown) + "\n";
@@ -105,7 +143,7 @@ std::string ExportText(const settings::SettingsBlock& block) {
 bool ImportText(const std::string& text, const std::string& source, settings::SettingsBlock& block,
                 std::string& error) {
     settings::SettingsBlock result = settings::FactoryBlock;
-    std::set<const Setting*> given;
+    std::map<const Setting*, Given> given;
     std::string section;
     int number = 0;
     for (std::size_t start = 0; start < text.size();) {
@@ -131,7 +169,7 @@ bool ImportText(const std::string& text, const std::string& source, settings::Se
             error = Format(kUnknownSetting, name, number, full.c_str());
             return false;
         }
-        if (!given.insert(setting).second) {
+        if (!given.insert({setting, {number, line.value}}).second) {
             error = Format(kTwice, name, number, full.c_str());
             return false;
         }
@@ -146,6 +184,7 @@ bool ImportText(const std::string& text, const std::string& source, settings::Se
             error = Format(kMissing, source.c_str(), setting->Name().c_str());
             return false;
         }
+    if (!MarginsInOrder(result, given, source, error)) return false;
     block = result;
     return true;
 }

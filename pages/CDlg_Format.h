@@ -2,6 +2,7 @@
 // The format dialog: edits one of the five page formats. Each load position shows as an
 // exact value in an edit and as a slider with ten stops; the two follow each other.
 #include "framework/Dialog.h"
+#include "settings/Catalogue.h"
 #include "settings/FormatRecord.h"
 #include "settings/SettingsBlock.h"
 
@@ -29,13 +30,10 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    struct NumberEdit;
-    static const NumberEdit kEdits[];
-
     void ToControls();
     void SetUpRanges();
     void OnSliderScroll();
-    void OnEditChange(const NumberEdit& edit);
+    void OnEditChange(const settings::Row& edit);
     bool CorrectMargins();
     bool FromControls(settings::FormatFields& taken);
     void WriteRecord(const settings::FormatFields& taken);

@@ -2,13 +2,17 @@
 
 #include "framework/DataExchange.h"
 #include "resources/Tbk42Ids.h"
-#include "settings/SettingTexts.h"
+#include "settings/PageIds.h"
 
-using settings::kMswControls;
-using settings::SwitchKind;
+using settings::Kind;
+using settings::SwitchControl;
 
 CPage_MSW::CPage_MSW(int mswNumber, UINT templateId)
-    : CPage(templateId), mswNumber(mswNumber), values(mswNumber) {}
+    : CPage(templateId), mswNumber(mswNumber), values(mswNumber) {
+    for (const settings::Row* row : Rows())
+        if (row->kind == Kind::Country)
+            lists.push_back({row->id, row->list.texts, static_cast<std::size_t>(row->list.count)});
+}
 
 CPage_MSW1::CPage_MSW1() : CPage_MSW(1, IDD_PAGE_MSW1) {}
 CPage_MSW2::CPage_MSW2() : CPage_MSW(2, IDD_PAGE_MSW2) {}
@@ -26,50 +30,49 @@ bool CPage_MSW::StoreToBlock(settings::SettingsBlock& block) {
     return ok;
 }
 
+std::vector<const settings::Row*> CPage_MSW::Rows() const {
+    return settings::PageRows(settings::kMsw1Page + mswNumber - 1);
+}
+
 const framework::ListItems* CPage_MSW::InitialLists(std::size_t& count) const {
-    static const framework::ListItems countryList[] = {
-        framework::ListOf(settings::kCountryListId, settings::kCountryList)};
-    count = mswNumber == 1 ? 1 : 0;
-    return countryList;
+    count = lists.size();
+    return lists.data();
 }
 
 void CPage_MSW::ToControls() {
     WriteControls([this] {
         HWND page = Handle();
-        const auto& controls = kMswControls[mswNumber - 1];
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            const settings::SwitchControl& control = controls[i];
-            if (control.kind == SwitchKind::Radio) {
-                framework::SetRadioIndex(page, control.firstId, control.secondId,
-                                         values.switches[i]);
-            } else if (control.kind == SwitchKind::Check) {
-                framework::SetCheck(page, control.firstId, values.switches[i]);
-            }
+        for (const settings::Row* row : Rows()) {
+            if (row->kind == Kind::Country) framework::SetListText(page, row->id, values.country);
+            if (row->kind != Kind::Switch) continue;
+            int value = values.switches[row->bit];
+            if (row->control == SwitchControl::Radio)
+                framework::SetRadioIndex(page, row->id, row->secondId, value);
+            if (row->control == SwitchControl::Check) framework::SetCheck(page, row->id, value);
         }
-        if (mswNumber == 1) framework::SetListText(page, settings::kCountryListId, values.country);
     });
 }
 
 bool CPage_MSW::FromControls() {
     HWND page = Handle();
-    const auto& controls = kMswControls[mswNumber - 1];
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const settings::SwitchControl& control = controls[i];
-        if (control.kind == SwitchKind::Radio) {
-            values.switches[i] = framework::GetRadioIndex(page, control.firstId, control.secondId);
-        } else if (control.kind == SwitchKind::Check) {
-            values.switches[i] = framework::GetCheck(page, control.firstId);
-        }
+    bool ok = true;
+    for (const settings::Row* row : Rows()) {
+        if (row->kind == Kind::Country)
+            ok = framework::GetListText(page, row->id, settings::MswPageValues::kCountryTextLimit,
+                                        values.country);
+        if (row->kind != Kind::Switch) continue;
+        int& value = values.switches[row->bit];
+        if (row->control == SwitchControl::Radio)
+            value = framework::GetRadioIndex(page, row->id, row->secondId);
+        if (row->control == SwitchControl::Check) value = framework::GetCheck(page, row->id);
     }
-    if (mswNumber != 1) return true;
-    return framework::GetListText(page, settings::kCountryListId,
-                                  settings::MswPageValues::kCountryTextLimit, values.country);
+    return ok;
 }
 
 bool CPage_MSW::IsOwnControl(int id) const {
-    for (const settings::SwitchControl& control : kMswControls[mswNumber - 1]) {
-        if (control.kind == SwitchKind::None) continue;
-        if (id == control.firstId || (control.secondId != 0 && id == control.secondId)) return true;
+    for (const settings::Row* row : Rows()) {
+        if (row->id == 0) continue;
+        if (id == row->id || (row->secondId != 0 && id == row->secondId)) return true;
     }
     return false;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The four memory-switch pages: one design, told apart by their switch number and
-// template. Which control edits which bit comes from the switch table of the core.
+// template. Which control edits which bit comes from the switch rows of the catalogue.
 #include "pages/CPage.h"
 #include "settings/MswPageValues.h"
+
+#include <vector>
 
 class CPage_MSW : public CPage {
 public:
@@ -20,9 +22,11 @@ private:
     void ToControls();
     bool FromControls();
     bool IsOwnControl(int id) const;
+    std::vector<const settings::Row*> Rows() const;
 
     int mswNumber;
     settings::MswPageValues values;
+    std::vector<framework::ListItems> lists; // the country list on MSW1
 };
 
 class CPage_MSW1 : public CPage_MSW {

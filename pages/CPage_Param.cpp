@@ -4,7 +4,6 @@
 #include "pages/PageControls.h"
 #include "pages/PageTexts.h"
 #include "resources/Tbk42Ids.h"
-#include "settings/SettingTexts.h"
 
 using namespace settings;
 using P = ParamPageValues;
@@ -13,39 +12,19 @@ namespace {
 
 using Control = pages::PageControl<P>;
 
-const std::size_t kList = P::kListTextLimit;
-const std::size_t kPitch = P::kLfPitchTextLimit;
-
 // Out-of-range flags of the centring edits, in the order CheckCentringRange corrects
-// them.
+// them (the catalogue's order).
 enum Flag { kCutSheetFlag, kFrontTractorFlag, kRearTractorFlag };
 
-// In member order, which is also the order of taking them.
-const Control kControls[] = {
-    pages::ListControl(IDC_PARAM_FONT1, &P::font1, kFontList, kList),
-    pages::ListControl(IDC_PARAM_FONT2, &P::font2, kFontList, kList),
-    pages::ListControl(IDC_PARAM_KANJI, &P::kanjiTable, kKanjiList, kList),
-    pages::NumberEdit(IDC_PARAM_CENTRING_FRONT, IDC_PARAM_SPIN_FRONT, &P::centringFrontTractor,
-                      EditRule::ParamFrontTractor, false, kFrontTractorFlag),
-    pages::NumberEdit(IDC_PARAM_CENTRING_CUT, IDC_PARAM_SPIN_CUT, &P::centringCutSheet,
-                      EditRule::ParamCutSheet, false, kCutSheetFlag),
-    pages::RadioPair(IDC_PARAM_POSTCARD_OFF, IDC_PARAM_POSTCARD_ON, &P::postcardMode),
-    pages::NumberEdit(IDC_PARAM_CENTRING_REAR, IDC_PARAM_SPIN_REAR, &P::centringRearTractor,
-                      EditRule::ParamRearTractor, false, kRearTractorFlag),
-    pages::NumberEdit(IDC_PARAM_FEED_TIME, IDC_PARAM_SPIN_FEED_TIME, &P::sheetGuideFeedTime,
-                      EditRule::ParamLoadTime, true),
-    pages::ListControl(IDC_PARAM_AUTO_RETURN, &P::autoReturnTime, kAutoReturnList, kList),
-    pages::ListControl(IDC_PARAM_AGA, &P::agaRetryTime, kAgaList, kList),
-    pages::ListControl(IDC_PARAM_LF_SHEET_GUIDE, &P::lfPitchSheetGuide, kLfPitchList, kPitch),
-    pages::ListControl(IDC_PARAM_LF_SHEET_FEEDER, &P::lfPitchSheetFeeder, kLfPitchList, kPitch),
-    pages::ListControl(IDC_PARAM_LF_FRONT, &P::lfPitchFrontTractor, kLfPitchList, kPitch),
-    pages::ListControl(IDC_PARAM_LF_REAR, &P::lfPitchRearTractor, kLfPitchList, kPitch),
-};
+const std::vector<Control>& Controls() {
+    static const std::vector<Control> controls = pages::ControlsOf(kParamPage, kParamMembers);
+    return controls;
+}
 
 } // namespace
 
 CPage_Param::CPage_Param()
-    : CTablePage(IDD_PAGE_PARAM, pages::TableOf(kControls), LoadParamPage, StoreParamPage) {}
+    : CTablePage(IDD_PAGE_PARAM, pages::TableOf(Controls()), LoadParamPage, StoreParamPage) {}
 
 void CPage_Param::LoadFromBlock(settings::SettingsBlock& block) {
     for (bool& flag : outOfRange)

@@ -3,6 +3,7 @@
 #include "pages/PageControls.h"
 #include "pages/PageTexts.h"
 #include "resources/Tbk42Ids.h"
+#include "settings/PageIds.h"
 #include "settings/SettingTexts.h"
 
 #include <cstdio>
@@ -13,25 +14,15 @@ using namespace settings;
 using S = SelectPageValues;
 using Control = pages::PageControl<S>;
 
-const std::size_t kList = S::kListTextLimit;
-const std::size_t kShortList = S::kPrintPositionTextLimit;
-
-// In member order, which is also the order of taking them.
-const Control kControls[] = {
-    pages::ListControl(IDC_SELECT_PRESSURE, &S::printPressure, kPrintPressureList, kList),
-    pages::ListControl(IDC_SELECT_POSITION, &S::printPosition, kPrintPositionList, kShortList),
-    pages::ListControl(IDC_SELECT_THICKNESS, &S::paperThickness, kPaperThicknessList, kShortList),
-    pages::ListControl(IDC_SELECT_REDUCTION, &S::reduction, kReductionList, kList),
-    pages::RadioPair(IDC_SELECT_QUIET_OFF, IDC_SELECT_QUIET_ON, &S::quietPrint),
-    pages::RadioPair(IDC_SELECT_MINCHO, IDC_SELECT_GOTHIC, &S::typeface),
-    pages::ListControl(IDC_SELECT_FORMAT, &S::currentFormat, kFormatList, kList),
-    pages::ListControl(IDC_SELECT_COPY_POWER, &S::copyPower, kCopyPowerList, kList),
-};
+const std::vector<Control>& Controls() {
+    static const std::vector<Control> controls = pages::ControlsOf(kSelectPage, kSelectMembers);
+    return controls;
+}
 
 } // namespace
 
 CPage_Select::CPage_Select()
-    : CTablePage(IDD_PAGE_SELECT, pages::TableOf(kControls), settings::LoadSelectPage,
+    : CTablePage(IDD_PAGE_SELECT, pages::TableOf(Controls()), settings::LoadSelectPage,
                  settings::StoreSelectPage),
       formatDialog(values.format0, values.longFormats) {}
 

@@ -5,6 +5,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "pages/NumberEdits.h"
+#include "settings/Catalogue.h"
 
 #include <cstddef>
 #include <string>
@@ -59,6 +60,47 @@ template <class Values>
 PageControl<Values> NumberEdit(int id, int spin, int Values::*member, settings::EditRule rule,
                                bool rangeOnStore, int flag = -1) {
     return {ControlKind::Edit, id, spin, nullptr, member, {}, 0, rule, rangeOnStore, flag};
+}
+
+// The out-of-range flag of a number edit: its place among the page's edits that have one.
+inline int FlagOf(const settings::Row& row) {
+    int flag = 0;
+    for (const settings::Row* other : settings::PageRows(row.page)) {
+        if (other == &row) return settings::GetEditRuleInfo(row.rule).hasFlag ? flag : -1;
+        flag +=
+            other->kind == settings::Kind::Number && settings::GetEditRuleInfo(other->rule).hasFlag;
+    }
+    return -1;
+}
+
+// The control of a member, from its setting's row in the catalogue. An edit with an
+// out-of-range flag is not range-checked when taken: the flag reports its value.
+template <class Values>
+PageControl<Values> ControlOf(int page, const settings::MemberOf<Values>& member) {
+    const settings::Row& row = settings::FindRow(page, member.key);
+    if (row.kind == settings::Kind::Radio) return RadioPair(row.id, row.secondId, member.number);
+    if (row.kind == settings::Kind::Number) {
+        int flag = FlagOf(row);
+        return NumberEdit(row.id, row.secondId, member.number, row.rule, flag < 0, flag);
+    }
+    framework::ListItems items{row.id, row.list.texts, static_cast<std::size_t>(row.list.count)};
+    return {ControlKind::List,    row.id, 0, member.text, nullptr, items, member.limit,
+            settings::EditRule{}, false,  -1};
+}
+
+// A page's controls, in the order of its members.
+template <class Values, std::size_t N>
+std::vector<PageControl<Values>>
+ControlsOf(int page, const std::array<settings::MemberOf<Values>, N>& members) {
+    std::vector<PageControl<Values>> controls;
+    for (const settings::MemberOf<Values>& member : members)
+        controls.push_back(ControlOf(page, member));
+    return controls;
+}
+
+template <class Values>
+ControlTable<Values> TableOf(const std::vector<PageControl<Values>>& controls) {
+    return {controls.data(), controls.size()};
 }
 
 template <class Values> std::vector<framework::ListItems> ListsOf(ControlTable<Values> table) {

@@ -1,57 +1,33 @@
 #include "settings/FormatRecord.h"
 
+#include "settings/Catalogue.h"
+
 #include <cstdlib>
 
 namespace settings {
 namespace {
 
-// The positions of the numbers inside one kind of record.
-struct RecordLayout {
-    Field paperLength;
-    std::array<Field, kLoadPathCount> loadPosition;
-    Field cutSheetAdjust;
-    Field frontTractorAdjust;
-};
-
-constexpr RecordLayout kShortLayout{
-    short_record::paper_length,
-    {short_record::load_pos_front_tractor, short_record::load_pos_rear_tractor,
-     short_record::load_pos_sheet_guide, short_record::load_pos_sheet_feeder,
-     short_record::load_pos_postcard},
-    short_record::cut_sheet_adjust,
-    short_record::front_tractor_adjust};
-
-constexpr RecordLayout kLongLayout{
-    long_record::paper_length,
-    {long_record::load_pos_front_tractor, long_record::load_pos_rear_tractor,
-     long_record::load_pos_sheet_guide, long_record::load_pos_sheet_feeder,
-     long_record::load_pos_postcard},
-    long_record::cut_sheet_adjust,
-    long_record::front_tractor_adjust};
-
-// The fields both kinds of record share; the margins are set by the callers.
+// The numbers of a record of `formatNumber` (0 short) that it has; the margins of a short
+// record are set by the callers.
 template <std::size_t N>
-FormatFields ParseCommon(const std::array<unsigned char, N>& record, const RecordLayout& layout) {
+FormatFields Parse(const std::array<unsigned char, N>& record, int formatNumber) {
     FormatFields fields;
-    fields.paperLength = ReadNumber(record, layout.paperLength);
-    for (int path = 0; path < kLoadPathCount; ++path) {
-        fields.loadPosition[path] = ReadNumber(record, layout.loadPosition[path]);
+    for (const Row* row : RowsOf(kSelectPage, Kind::Record)) {
+        Field f = RecordField(*row, formatNumber);
+        if (f.width) NumberOf(fields, *row) = ReadNumber(record, f);
+    }
+    for (int path = 0; path < kLoadPathCount; ++path)
         fields.stop[path] =
             NearestStop(fields.loadPosition[path], StopsFor(static_cast<LoadPath>(path)));
-    }
-    fields.cutSheetAdjust = ReadNumber(record, layout.cutSheetAdjust);
-    fields.frontTractorAdjust = ReadNumber(record, layout.frontTractorAdjust);
     return fields;
 }
 
 template <std::size_t N>
-void PrintCommon(const FormatFields& fields, const RecordLayout& layout,
-                 std::array<unsigned char, N>& record) {
-    WriteNumber(record, layout.paperLength, fields.paperLength);
-    for (int path = 0; path < kLoadPathCount; ++path)
-        WriteNumber(record, layout.loadPosition[path], fields.loadPosition[path]);
-    WriteNumber(record, layout.cutSheetAdjust, fields.cutSheetAdjust);
-    WriteNumber(record, layout.frontTractorAdjust, fields.frontTractorAdjust);
+void Print(const FormatFields& fields, int formatNumber, std::array<unsigned char, N>& record) {
+    for (const Row* row : RowsOf(kSelectPage, Kind::Record)) {
+        Field f = RecordField(*row, formatNumber);
+        if (f.width) WriteNumber(record, f, NumberOf(fields, *row));
+    }
 }
 
 } // namespace
@@ -71,27 +47,22 @@ int NearestStop(int value, const StopTable& table) {
 }
 
 FormatFields ParseShortRecord(const ShortRecord& record) {
-    FormatFields fields = ParseCommon(record, kShortLayout);
+    FormatFields fields = Parse(record, 0);
     fields.leftMargin = kShortRecordLeftMargin;
     fields.rightMargin = kShortRecordRightMargin;
     return fields;
 }
 
 FormatFields ParseLongRecord(const LongRecord& record) {
-    FormatFields fields = ParseCommon(record, kLongLayout);
-    fields.leftMargin = ReadNumber(record, long_record::left_margin);
-    fields.rightMargin = ReadNumber(record, long_record::right_margin);
-    return fields;
+    return Parse(record, 1);
 }
 
 void PrintShortRecord(const FormatFields& fields, ShortRecord& record) {
-    PrintCommon(fields, kShortLayout, record);
+    Print(fields, 0, record);
 }
 
 void PrintLongRecord(const FormatFields& fields, LongRecord& record) {
-    PrintCommon(fields, kLongLayout, record);
-    WriteNumber(record, long_record::left_margin, fields.leftMargin);
-    WriteNumber(record, long_record::right_margin, fields.rightMargin);
+    Print(fields, 1, record);
 }
 
 } // namespace settings

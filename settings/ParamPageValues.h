@@ -1,16 +1,11 @@
 #pragma once
 // The parameter page's values and their load and store rules.
-#include "settings/SettingsBlock.h"
-#include "settings/ValueRanges.h"
+#include "settings/Catalogue.h"
 
+#include <array>
 #include <string>
 
 namespace settings {
-
-// The head-centring values shown for a block value outside kCentringRange and
-// kRearCentringRange; the paper-load time shows its minimum instead.
-constexpr int kCentringDefault = 40;
-constexpr int kRearCentringDefault = 96;
 
 // Members in the order the page exchanges them with its controls. List members hold the
 // CP932 text of the selected item.
@@ -33,6 +28,9 @@ struct ParamPageValues {
     std::string lfPitchFrontTractor;
     std::string lfPitchRearTractor;
 };
+
+// The settings the members hold, in member order (the order the page takes its controls).
+extern const std::array<MemberOf<ParamPageValues>, 14> kParamMembers;
 
 // Sets every member from the block. An LF-pitch field whose first character is neither
 // "0" nor "F" keeps the member's previous text; an out-of-range second character of such a

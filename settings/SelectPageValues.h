@@ -1,7 +1,7 @@
 #pragma once
 // The function-selection page's values, including the five format records that its format
 // dialog edits, and their load and store rules.
-#include "settings/SettingsBlock.h"
+#include "settings/Catalogue.h"
 
 #include <array>
 #include <string>
@@ -26,6 +26,10 @@ struct SelectPageValues {
     ShortRecord format0{};
     std::array<LongRecord, kFormatCount - 1> longFormats{}; // `format1`..`format4`
 };
+
+// The settings the list and radio members hold, in member order (the order the page takes
+// its controls).
+extern const std::array<MemberOf<SelectPageValues>, 8> kSelectMembers;
 
 // Sets every member from the block. `print_pressure` and `print_position` whose first
 // character is neither "0" nor "F" keep the member's previous text; an out-of-range second

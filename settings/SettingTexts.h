@@ -1,6 +1,8 @@
 #pragma once
 // The item texts of the setting pages' lists, in list order, and the block codes that go
-// with them. These tables are the one source of these texts for the pages and resources.
+// with them (a list without codes is coded by its item index). These tables are the one
+// source of these texts for the pages and resources; the catalogue (settings/Catalogue.h)
+// says which setting each list belongs to.
 #include <array>
 #include <string>
 
@@ -23,7 +25,6 @@ inline constexpr TextList<3> kAutoReturnList{"自動戻り無し", "８秒", "�
 inline constexpr std::array<int, 3> kAutoReturnCodes{0, 8, 15};
 inline constexpr TextList<8> kAgaList{"０秒",     "５秒",     "１０秒",   "６０秒",
                                       "１８０秒", "３００秒", "８１０秒", "再実行なし"};
-constexpr int kAgaDefaultIndex = 2; // "１０秒"
 inline constexpr TextList<11> kLfPitchList{"-5", "-4", "-3", "-2", "-1", "0",
                                            "+1", "+2", "+3", "+4", "+5"};
 
@@ -32,11 +33,12 @@ inline constexpr TextList<10> kPrintPressureList{"-6", "-5", "-4", "-3", "-2",
                                                  "-1", "0",  "+1", "+2", "+3"};
 inline constexpr TextList<7> kPrintPositionList{"-1.3", "-0.8", "-0.4", "0",
                                                 "+0.4", "+0.8", "+1.3"};
-inline constexpr TextList<7> kPrintPositionCodes{"FD", "FE", "FF", "00", "01", "02", "03"};
+// Signed values, written as the two hex capitals of their 8-bit two's complement ("FD").
+inline constexpr std::array<int, 7> kPrintPositionCodes{-3, -2, -1, 0, 1, 2, 3};
 inline constexpr TextList<13> kPaperThicknessList{"オート", "1", "2", "3",  "4",  "5", "6",
                                                   "7",      "8", "9", "10", "11", "12"};
 inline constexpr TextList<3> kReductionList{"縮小なし", "２／３縮小", "４／５縮小"};
-inline constexpr std::array<unsigned char, 3> kReductionCodes{'0', '1', '5'};
+inline constexpr std::array<int, 3> kReductionCodes{0, 1, 5};
 inline constexpr TextList<3> kCopyPowerList{"標準", "厚紙", "複写"};
 inline constexpr TextList<5> kFormatList{"書式０", "書式１", "書式２", "書式３", "書式４"};
 
@@ -45,18 +47,6 @@ template <std::size_t N> int IndexOf(const TextList<N>& list, const std::string&
     for (std::size_t i = 0; i < N; ++i)
         if (text == list[i]) return static_cast<int>(i);
     return -1;
-}
-
-// The item whose index is the digit `code`; the first item for any other character.
-template <std::size_t N> std::string ItemOfDigit(const TextList<N>& list, unsigned char code) {
-    return code >= '0' && code < '0' + N ? list[code - '0'] : list[0];
-}
-
-// The index of `text` as a digit; "0" for a text not in the list.
-template <std::size_t N>
-unsigned char DigitOfItem(const TextList<N>& list, const std::string& text) {
-    int index = IndexOf(list, text);
-    return static_cast<unsigned char>('0' + (index < 0 ? 0 : index));
 }
 
 } // namespace settings

@@ -1,6 +1,6 @@
 // K42.EXE: the command line on Windows 95 to XP. Arguments and output are the system's
 // code page 932; printers are reached through the spooler exactly as TBK42 sends.
-#include "app/Texts.h"
+#include "text/SharedTexts.h"
 #include "cli/Commands.h"
 #include "cli/ReadFile.h"
 #include "printer/win32/Spooler.h"

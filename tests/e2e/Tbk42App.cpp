@@ -1,7 +1,7 @@
 #include "tests/e2e/Tbk42App.h"
 
 #include "app/Texts.h"
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 #include "resources/Tbk42Ids.h"
 
 #include <commctrl.h>

@@ -3,7 +3,7 @@
 #include "tests/e2e/Tbk42Scenarios.h"
 
 #include "app/Texts.h"
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 #include "resources/Tbk42Ids.h"
 
 namespace tbk42 {

@@ -5,7 +5,7 @@
 #include "installer/win32/SetupIds.h"
 #include "installer/win32/Texts.h"
 #include "printer/PrinterList.h"
-#include "resources/PageIds.h"
+#include "settings/PageIds.h"
 #include "resources/Tbk42Ids.h"
 #include "settings/SettingTexts.h"
 

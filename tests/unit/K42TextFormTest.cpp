@@ -2,10 +2,15 @@
 #include "cli/Report.h"
 #include "cli/Settings.h"
 #include "cli/TextForm.h"
+#include "cli/Messages.h"
 #include "settings/FactoryBlock.h"
+#include "settings/MswPageValues.h"
+#include "settings/ParamPageValues.h"
+#include "settings/SelectPageValues.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -63,7 +68,78 @@ bool Imports(const std::string& text, SettingsBlock& block, std::string& error) 
     return cli::ImportText(text, "t.txt", block, error);
 }
 
+// What the pages show for every setting of `block`, by the command line's names: a list's
+// text, an edit's number, a radio button's or check box's text, all with their units.
+template <class Values, std::size_t N>
+void AddPageShows(std::map<std::string, std::string>& shows, const char* section, int page,
+                  const std::array<settings::MemberOf<Values>, N>& members, const Values& v) {
+    for (const auto& member : members) {
+        const settings::Row& row = settings::FindRow(page, member.key);
+        std::string shown = member.text ? v.*member.text : std::to_string(v.*member.number);
+        if (row.kind == settings::Kind::Radio)
+            shown = cli::PlainLabel(v.*member.number ? row.on : row.off);
+        if (row.unit && !shown.empty()) shown += std::string(" ") + row.unit;
+        shows[std::string(section) + "." + member.key] = shown;
+    }
+}
+
+std::map<std::string, std::string> PageShows(SettingsBlock block) {
+    std::map<std::string, std::string> shows;
+    settings::SelectPageValues select;
+    settings::ParamPageValues param;
+    settings::LoadSelectPage(block, select);
+    settings::LoadParamPage(block, param);
+    AddPageShows(shows, "select", settings::kSelectPage, settings::kSelectMembers, select);
+    AddPageShows(shows, "param", settings::kParamPage, settings::kParamMembers, param);
+    for (int n = 0; n < 5; ++n) {
+        settings::FormatFields fields = n == 0
+                                            ? settings::ParseShortRecord(select.format0)
+                                            : settings::ParseLongRecord(select.longFormats[n - 1]);
+        for (const settings::Row* row :
+             settings::RowsOf(settings::kSelectPage, settings::Kind::Record))
+            shows["format" + std::to_string(n) + "." + row->key] =
+                std::to_string(settings::NumberOf(fields, *row)) + " " + row->unit;
+    }
+    for (int msw = 1; msw <= 4; ++msw) {
+        settings::MswPageValues values(msw);
+        settings::LoadMswPage(msw, block, values);
+        std::string section = "msw" + std::to_string(msw);
+        shows[section + ".country"] = values.country;
+        for (const settings::Row* row : settings::RowsOf(msw + 1, settings::Kind::Switch)) {
+            int on = values.switches[row->bit];
+            std::string& shown = shows[section + ".switch" + std::to_string(row->bit + 1)];
+            shown = std::to_string(on);
+            if (row->control == settings::SwitchControl::Radio)
+                shown = cli::PlainLabel(on ? row->on : row->off);
+            if (row->control == settings::SwitchControl::Check)
+                shown = on ? cli::kChecked : cli::kUnchecked;
+        }
+    }
+    return shows;
+}
+
 } // namespace
+
+// Blocks whose fields hold codes no page offers as well as listed ones.
+TEST(K42Show, EverySettingShowsWhatItsPageShows) {
+    std::mt19937 random(22);
+    const std::string alphabet = "0123456789ABCDEFG-:";
+    int compared = 0;
+    for (int round = 0; round < 100; ++round) {
+        SettingsBlock block = FactoryBlock;
+        for (auto& byte : block.bytes)
+            if (random() % 2)
+                byte = static_cast<unsigned char>(alphabet[random() % alphabet.size()]);
+        std::map<std::string, std::string> shows = PageShows(block);
+        for (const auto& setting : cli::Settings()) {
+            auto page = shows.find(setting->Name());
+            if (page == shows.end()) continue;
+            EXPECT_EQ(page->second, setting->Shown(block)) << setting->Name() << " round " << round;
+            ++compared;
+        }
+    }
+    EXPECT_EQ(100 * 100, compared);
+}
 
 TEST(K42TextForm, RandomBlocksComeBackByteForByte) {
     std::mt19937 random(42);
@@ -168,8 +244,11 @@ TEST(K42TextForm, CodesNoPageShowsAreWrittenRaw) {
     Put(block, kCentringCutSheet, "99");
     Put(block, kLfPitchSheetGuide, "FG");
     Put(block, kReserved26, "A");
-    block.bytes[kMsw1] = 0x1E; // upper bit 4, country code 6, switch 4
+    block.bytes[kMsw1] = 0x1E;       // upper bit 4, country code 6, switch 4
+    Put(block, kFormat2 + 3, "100"); // left margin, and a right margin not beyond it:
+    Put(block, kFormat2 + 7, "100"); // the format dialog refuses it
     std::string text = cli::ExportText(block);
+    EXPECT_NE(std::string::npos, text.find("\nright_margin = raw:313030 ;"));
     EXPECT_NE(std::string::npos, text.find("\nfont1 = raw:37 ;"));
     EXPECT_NE(std::string::npos, text.find("\ncentring_cut_sheet = raw:3939 ;"));
     EXPECT_NE(std::string::npos, text.find("\nlf_pitch_sheet_guide = raw:4647 ;"));
@@ -194,6 +273,9 @@ TEST(K42TextForm, RefusesBadValuesNamingFieldAndLine) {
         {WithValue(factory, "format0", "paper_length", "0"), "1..99"},
         {WithValue(factory, "format1", "load_pos_postcard", "171"), "0..170"},
         {WithValue(factory, "param", "lf_pitch_rear_tractor", "-6"), "lf_pitch_rear_tractor"},
+        {WithValue(WithValue(factory, "format2", "left_margin", "100"), "format2", "right_margin",
+                   "100"),
+         "format2.right_margin の値「100」は使えません (使える値: 101..136)"},
         {WithValue(factory, "msw2", "switch3", "2"), "msw2.switch3"},
         {WithValue(factory, "msw1", "country", "1"), "msw1.country"},
         {WithValue(factory, "param", "font2", "raw:3"), "16進数 2 桁"},

@@ -183,20 +183,29 @@ TEST(SettingsPages, SwitchBitsLoadAndStore) {
     EXPECT_EQ(before, block);
 }
 
-TEST(SettingsPages, MswControlTable) {
+TEST(SettingsPages, EveryMemberHasItsRow) {
+    for (const auto& member : kParamMembers)
+        EXPECT_STREQ(member.key, FindRow(kParamPage, member.key).key);
+    for (const auto& member : kSelectMembers)
+        EXPECT_STREQ(member.key, FindRow(kSelectPage, member.key).key);
+}
+
+TEST(SettingsPages, MswSwitchRows) {
     int radios = 0, checks = 0, none = 0;
-    for (const auto& page : kMswControls)
-        for (const SwitchControl& c : page) {
-            radios += c.kind == SwitchKind::Radio;
-            checks += c.kind == SwitchKind::Check;
-            none += c.kind == SwitchKind::None;
-            EXPECT_EQ(c.kind == SwitchKind::Radio, c.secondId != 0);
+    for (int page = kMsw1Page; page <= kMsw4Page; ++page)
+        for (const Row* row : RowsOf(page, Kind::Switch)) {
+            radios += row->control == SwitchControl::Radio;
+            checks += row->control == SwitchControl::Check;
+            none += row->control == SwitchControl::None;
+            EXPECT_EQ(row->control == SwitchControl::Radio, row->secondId != 0);
         }
     EXPECT_EQ(23, radios);
     EXPECT_EQ(2, checks);
     EXPECT_EQ(4, none);
-    EXPECT_EQ(SwitchKind::None, kMswControls[2][5].kind); // MSW3-6
-    EXPECT_EQ(1026, kMswControls[2][6].firstId);          // MSW3-7 check box
+    std::vector<const Row*> msw3 = RowsOf(kMsw3Page, Kind::Switch);
+    EXPECT_EQ(SwitchControl::None, msw3[5]->control); // MSW3-6
+    EXPECT_EQ(6, msw3[6]->bit);
+    EXPECT_EQ(1026, msw3[6]->id); // MSW3-7 check box
 }
 
 // Both ends of a number's range show as themselves; one step beyond shows the default.

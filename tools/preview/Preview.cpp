@@ -10,11 +10,15 @@
 // program ends by itself after 60 seconds.
 #include "app/CDlg_Main.h"
 #include "framework/Dialog.h"
-#include "resources/PageIds.h"
+#include "pages/PageTexts.h"
 #include "resources/Tbk42Ids.h"
+#include "settings/Catalogue.h"
+#include "settings/FactoryBlock.h"
+#include "settings/PageIds.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -36,29 +40,25 @@ protected:
     }
 
 private:
+    // The format dialog as it opens on the factory settings' "書式１".
     void FillFormat() {
-        const int sliders[] = {IDC_FORMAT_SLIDER_FRONT, IDC_FORMAT_SLIDER_REAR,
-                               IDC_FORMAT_SLIDER_GUIDE, IDC_FORMAT_SLIDER_FEEDER,
-                               IDC_FORMAT_SLIDER_POSTCARD};
-        const int stops[] = {9, 9, 7, 7, 7};
-        for (int i = 0; i < 5; ++i) {
-            SendMessageA(Item(sliders[i]), TBM_SETRANGE, TRUE, MAKELPARAM(0, 9));
-            SendMessageA(Item(sliders[i]), TBM_SETPOS, TRUE, stops[i]);
+        settings::LongRecord record;
+        std::copy_n(settings::FactoryBlock.bytes.begin() + settings::kFormatFields[1].offset,
+                    record.size(), record.begin());
+        settings::FormatFields fields = settings::ParseLongRecord(record);
+        for (const settings::Row* row :
+             settings::RowsOf(settings::kSelectPage, settings::Kind::Record)) {
+            const settings::EditRuleInfo& rule = settings::GetEditRuleInfo(row->rule);
+            SendMessageA(Item(row->secondId), UDM_SETRANGE32, rule.min, rule.max);
+            SendMessageA(Item(row->secondId), UDM_SETPOS32, 0, settings::NumberOf(fields, *row));
+            if (!row->slider) continue;
+            SendMessageA(Item(row->slider), TBM_SETRANGE, TRUE,
+                         MAKELPARAM(0, settings::kStopCount - 1));
+            SendMessageA(Item(row->slider), TBM_SETPOS, TRUE, fields.stop[row->path]);
         }
-        struct Spin {
-            int id, low, high, value;
-        };
-        const Spin spins[] = {
-            {IDC_FORMAT_SPIN_FRONT, 0, 170, 120},     {IDC_FORMAT_SPIN_REAR, 0, 170, 120},
-            {IDC_FORMAT_SPIN_GUIDE, 0, 170, 46},      {IDC_FORMAT_SPIN_FEEDER, 0, 170, 46},
-            {IDC_FORMAT_SPIN_POSTCARD, 0, 170, 54},   {IDC_FORMAT_SPIN_LENGTH, 1, 99, 66},
-            {IDC_FORMAT_SPIN_LEFT, 0, 135, 0},        {IDC_FORMAT_SPIN_RIGHT, 1, 136, 136},
-            {IDC_FORMAT_SPIN_FRONT_ADJUST, 0, 68, 0}, {IDC_FORMAT_SPIN_CUT_ADJUST, 0, 68, 0}};
-        for (const Spin& spin : spins) {
-            SendMessageA(Item(spin.id), UDM_SETRANGE32, spin.low, spin.high);
-            SendMessageA(Item(spin.id), UDM_SETPOS32, 0, spin.value);
-        }
-        SetWindowTextA(Handle(), "書式の設定： 書式１");
+        char title[64];
+        std::snprintf(title, sizeof title, kFormatDialogTitle, settings::kFormatList[1]);
+        SetWindowTextA(Handle(), title);
     }
 
     void FillPrinters() {

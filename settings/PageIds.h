@@ -1,11 +1,45 @@
-// Control ids of the setting pages' switches, the format dialog, the printer dialog and
-// the version dialog (tbk42_pages.rc). The switch table of the memory-switch pages
-// (settings/MswPageValues.h) names its controls by these ids; one number names
-// different switches on different pages, never twice on one page.
+// Control ids of the setting pages, the format dialog, the printer dialog and the version
+// dialog (tbk42_pages.rc). The catalogue of the settings (settings/Catalogue.cpp) names
+// each setting's controls by these ids; one number names different controls on different
+// pages, never twice on one page.
 #pragma once
 
 // Version-information dialog
 #define IDD_ABOUT 100
+
+// Parameter page
+#define IDC_PARAM_FONT1 1058
+#define IDC_PARAM_FONT2 1059
+#define IDC_PARAM_KANJI 1066
+#define IDC_PARAM_CENTRING_FRONT 1062
+#define IDC_PARAM_CENTRING_CUT 1061
+#define IDC_PARAM_POSTCARD_OFF 1065
+#define IDC_PARAM_POSTCARD_ON 1018
+#define IDC_PARAM_CENTRING_REAR 1063
+#define IDC_PARAM_FEED_TIME 1064
+#define IDC_PARAM_AUTO_RETURN 1068
+#define IDC_PARAM_AGA 1075
+#define IDC_PARAM_LF_SHEET_GUIDE 1067
+#define IDC_PARAM_LF_SHEET_FEEDER 1071
+#define IDC_PARAM_LF_FRONT 1072
+#define IDC_PARAM_LF_REAR 1073
+#define IDC_PARAM_SPIN_CUT 1055
+#define IDC_PARAM_SPIN_FRONT 1056
+#define IDC_PARAM_SPIN_REAR 1057
+#define IDC_PARAM_SPIN_FEED_TIME 1060
+
+// Function-selection page
+#define IDC_SELECT_PRESSURE 1046
+#define IDC_SELECT_POSITION 1047
+#define IDC_SELECT_THICKNESS 1045
+#define IDC_SELECT_REDUCTION 1057
+#define IDC_SELECT_QUIET_OFF 1043
+#define IDC_SELECT_QUIET_ON 1012
+#define IDC_SELECT_MINCHO 1044
+#define IDC_SELECT_GOTHIC 1015
+#define IDC_SELECT_FORMAT 1056
+#define IDC_SELECT_COPY_POWER 1058
+#define IDC_SELECT_FORMAT_BUTTON 1002
 
 // MSW1 page
 #define IDC_MSW1_COUNTRY 1010
