@@ -61,16 +61,25 @@ protected:
     bool PreTranslateMessage(MSG& message) override;
 
 private:
+    // A command of the menu and its toolbar button: dispatch, the toolbar, the menu
+    // images and enabling all loop over kCommands, one row per command.
     struct Command {
-        int id;
+        int menuId;
+        // 0 when the toolbar has no button for it. The buttons come in the rows' order,
+        // which is the order of their images in the toolbar strip.
+        int buttonId;
+        bool separatorAfter; // on the toolbar
+        int menuImage;       // the bitmap beside the menu item; 0 for none
         void (CDlg_Main::*run)();
+        bool CDlg_Main::*enabled; // the state that enables it; nullptr when always enabled
     };
     static const Command kCommands[];
-    // Everything about one page: its tab, the menu command that shows it, its object.
+    // Everything about one page: its tab (titled by settings::kPageTitles), the menu
+    // command that shows it and that command's image, its object.
     struct PageEntry {
-        const char* caption;
         int image; // in the tab image strip
         int command;
+        int menuImage;
         CPage& (*object)(CDlg_Main&);
     };
     static const PageEntry kPages[kPageCount];
@@ -87,7 +96,8 @@ private:
     void CreateTabsAndPages();
     void ShowCurrentPage();
     void EnableSendCommand(bool enabled);
-    void EnableCommand(int menuId, int buttonId, bool enabled);
+    // Enables or greys every command with a state in kCommands, menu item and button.
+    void EnableCommands();
     bool AnswerToolTip(NMHDR* header);
     void AdjustSystemMenu();
     void PaintMinimised();
@@ -119,6 +129,11 @@ private:
     CPage_MSW2 pageMsw2;
     CPage_MSW3 pageMsw3;
     CPage_MSW4 pageMsw4;
+    // The states that enable commands.
+    bool sendEnabled = true;
+    bool readBackEnabled = true;
+    bool printerChoiceEnabled = true;
+    bool helpFound = true;
     bool useHtmlHelp = false;
     char helpPath[MAX_PATH] = {};
     bool sendPending = false;

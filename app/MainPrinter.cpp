@@ -43,19 +43,17 @@ void CDlg_Main::ChoosePrinter() {
 }
 
 void CDlg_Main::ApplyPrinterChoice(const CDlg_Printer& dialog) {
-    EnableCommand(ID_CHOOSE_PRINTER, ID_TB_PRINTER, dialog.printerCount > 1);
+    printerChoiceEnabled = dialog.printerCount > 1;
+    EnableCommands();
     bool nt = framework::RunningWindows().IsNt();
     bool canReadBack = dialog.portName == kReadBackPort && !nt;
-    if (canReadBack) {
-        EnableCommand(ID_RECEIVE, ID_TB_RECEIVE, true);
-    } else {
-        if (!nt || !startupDone) {
-            framework::Ui().ShowMessage(Handle(), nt ? kNoReadBackOnNt : kNoReadBackOnThisPort,
-                                        kMessageTitle, MB_OK | MB_ICONINFORMATION);
-        }
-        EnableCommand(ID_RECEIVE, ID_TB_RECEIVE, false);
-        EnableSendCommand(true);
+    if (!canReadBack && (!nt || !startupDone)) {
+        framework::Ui().ShowMessage(Handle(), nt ? kNoReadBackOnNt : kNoReadBackOnThisPort,
+                                    kMessageTitle, MB_OK | MB_ICONINFORMATION);
     }
+    readBackEnabled = canReadBack;
+    if (!canReadBack) sendEnabled = true;
+    EnableCommands();
     SetStatusPart(statusBar, 0, kStatusPrinter, dialog.printerName);
     SetStatusPart(statusBar, 1, kStatusConnection, dialog.portName);
     printerName = dialog.printerName;
