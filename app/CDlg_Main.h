@@ -3,6 +3,7 @@
 // the three settings blocks and runs every command of the program.
 #include "app/CDlg_Printer.h"
 #include "framework/Dialog.h"
+#include "framework/Seam.h"
 #include "menu/IconMenu.h"
 #include "pages/CPage_MSW.h"
 #include "pages/CPage_Param.h"
@@ -111,8 +112,9 @@ private:
     // Asks to send, then to save, settings that would otherwise be lost; false when the
     // caller must stop (Cancel, a centring value out of range, or a save the disk
     // refused: the settings stay in the window, to be saved elsewhere).
-    bool OfferToKeepChanges(const char* sendQuestion, const char* saveQuestion);
-    bool Offer(const char* question, void (CDlg_Main::*keep)());
+    bool OfferToKeepChanges(const framework::Message& sendQuestion,
+                            const framework::Message& saveQuestion);
+    bool Offer(const framework::Message& question, void (CDlg_Main::*keep)());
     // Asks before settings the printer does not hold are replaced; true to go on.
     bool ConfirmDiscardChanges();
     // When a head-centring value is out of range: shows the parameter page with its

@@ -1,6 +1,7 @@
 // The main window's command table and what it drives (dispatch, the toolbar, the menu
 // images, enabling), the send command's state, the change questions and the exit.
 #include "app/CDlg_Main.h"
+#include "app/Messages.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
 #include "resources/ArtIds.h"
@@ -120,13 +121,13 @@ void CDlg_Main::ShowFactorySettings() {
     workingBlock = settings::FactoryBlock;
     UnpackBlock(workingBlock);
     SelectPage(kSelectPage);
-    framework::Ui().ShowMessage(Handle(), kFactoryShownMessage, kMessageTitle,
-                                MB_OK | MB_ICONINFORMATION);
+    message::Tell(Handle(), message::kFactoryShown);
     UpdateSendCommand();
     pageSelect.UpdateFormatButton();
 }
 
-bool CDlg_Main::OfferToKeepChanges(const char* sendQuestion, const char* saveQuestion) {
+bool CDlg_Main::OfferToKeepChanges(const framework::Message& sendQuestion,
+                                   const framework::Message& saveQuestion) {
     PackBlock(workingBlock);
     // Both differences are taken before anything is sent or saved.
     bool toSend = workingBlock != printerSnapshot;
@@ -137,9 +138,8 @@ bool CDlg_Main::OfferToKeepChanges(const char* sendQuestion, const char* saveQue
     return !saveRefused;
 }
 
-bool CDlg_Main::Offer(const char* question, void (CDlg_Main::*keep)()) {
-    int answer = framework::Ui().ShowMessage(Handle(), question, kMessageTitle,
-                                             MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+bool CDlg_Main::Offer(const framework::Message& question, void (CDlg_Main::*keep)()) {
+    int answer = message::Tell(Handle(), question);
     if (answer == IDCANCEL) return false;
     if (answer != IDYES) return true;
     // With a centring value out of range the command only shows the parameter page
@@ -150,5 +150,5 @@ bool CDlg_Main::Offer(const char* question, void (CDlg_Main::*keep)()) {
 }
 
 void CDlg_Main::ConfirmExit() {
-    if (OfferToKeepChanges(kExitSendQuestion, kExitSaveQuestion)) End(IDOK);
+    if (OfferToKeepChanges(message::kExitSend, message::kExitSave)) End(IDOK);
 }

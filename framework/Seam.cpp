@@ -44,8 +44,8 @@ bool Seam::ChooseFolder(HWND owner, const char* title, char* folder) {
     info.ulFlags = BIF_RETURNONLYFSDIRS;
     static const auto browse =
         SystemFunction<LPITEMIDLIST(WINAPI*)(BROWSEINFOA*)>("shell32.dll", "SHBrowseForFolderA");
-    static const auto pathOf = SystemFunction<BOOL(WINAPI*)(LPCITEMIDLIST, char*)>(
-        "shell32.dll", "SHGetPathFromIDListA");
+    static const auto pathOf =
+        SystemFunction<BOOL(WINAPI*)(LPCITEMIDLIST, char*)>("shell32.dll", "SHGetPathFromIDListA");
     static const auto release = SystemFunction<void(WINAPI*)(void*)>("ole32.dll", "CoTaskMemFree");
     if (!browse || !pathOf || !release) return false;
     LPITEMIDLIST chosen = browse(&info);
@@ -66,6 +66,10 @@ Seam* current = &systemSeam;
 
 Seam& Ui() {
     return *current;
+}
+
+int Show(HWND owner, const char* caption, const Message& message) {
+    return current->ShowMessage(owner, message.text, caption, message.type);
 }
 
 Seam* SetUi(Seam* seam) {

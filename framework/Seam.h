@@ -24,6 +24,16 @@ public:
     virtual void EndProcess(UINT code);
 };
 
+// What a message box says: its text with its buttons and icon (MB_* flags), which go
+// together wherever the text is shown.
+struct Message {
+    const char* text;
+    UINT type;
+};
+
+// Shows `message` under `caption` through the seam in force; returns the button chosen.
+int Show(HWND owner, const char* caption, const Message& message);
+
 // The seam in force; the system's by default. UI thread only.
 Seam& Ui();
 // Installs `seam` (null puts the system's back); returns the previous one.

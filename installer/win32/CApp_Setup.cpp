@@ -2,6 +2,7 @@
 
 #include "framework/System.h"
 #include "installer/SetupRules.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/CDlg_Folder.h"
 #include "installer/win32/SetupSystem.h"
 #include "installer/win32/Texts.h"
@@ -58,8 +59,10 @@ bool CApp_Setup::HasAdministratorRights() {
     if (!advapi) return false;
     using Open = SC_HANDLE(WINAPI*)(LPCSTR, LPCSTR, DWORD);
     using Close = BOOL(WINAPI*)(SC_HANDLE);
-    auto open = reinterpret_cast<Open>(reinterpret_cast<void*>(GetProcAddress(advapi, "OpenSCManagerA")));
-    auto close = reinterpret_cast<Close>(reinterpret_cast<void*>(GetProcAddress(advapi, "CloseServiceHandle")));
+    auto open =
+        reinterpret_cast<Open>(reinterpret_cast<void*>(GetProcAddress(advapi, "OpenSCManagerA")));
+    auto close = reinterpret_cast<Close>(
+        reinterpret_cast<void*>(GetProcAddress(advapi, "CloseServiceHandle")));
     SC_HANDLE manager = open && close ? open(nullptr, nullptr, SC_MANAGER_ALL_ACCESS) : nullptr;
     if (manager) close(manager);
     FreeLibrary(advapi);
@@ -75,7 +78,7 @@ int CApp_Setup::Run() {
     if (OtherCopyRuns(name, marker)) return 0;
     if (!marker) marker = CreateMutexA(nullptr, TRUE, name.c_str());
     if (framework::RunningWindows().IsNt() && !HasAdministratorRights()) {
-        ShowMessage(nullptr, texts::kNoRights, texts::kInstallerCaption, MB_OK | MB_ICONERROR);
+        Tell(nullptr, texts::kInstallerCaption, messages::kNoRights);
     } else {
         CDlg_Folder dialog;
         dialog.DoModal(nullptr);

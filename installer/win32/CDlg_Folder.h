@@ -31,7 +31,6 @@ private:
     bool CheckFolder(const std::string& path);
     void RefusePath();
     void Install(const std::string& path);
-    void Tell(const std::string& text, UINT type);
 
     installer::SetupRecord record;
     std::string defaultPath;

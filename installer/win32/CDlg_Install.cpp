@@ -3,6 +3,7 @@
 #include "framework/System.h"
 #include "installer/SetupPaths.h"
 #include "installer/win32/FileTree.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/SetupSystem.h"
 #include "installer/win32/Shortcuts.h"
 #include "installer/win32/Texts.h"
@@ -103,7 +104,8 @@ void CDlg_Install::CopyTree(const std::string& source, const std::string& target
     ForEachEntry(source, [&](const std::string& name, bool isFolder) {
         std::string from = installer::UpperCase(installer::JoinPath(source, name));
         std::string to = installer::UpperCase(installer::JoinPath(target, name));
-        std::string inside = installer::UpperCase(relative.empty() ? name : installer::JoinPath(relative, name));
+        std::string inside =
+            installer::UpperCase(relative.empty() ? name : installer::JoinPath(relative, name));
         if (!isFolder) {
             CopyOneFile(name, from, to, inside);
             return;
@@ -143,9 +145,10 @@ void CDlg_Install::CreateGroup() {
     CreateDirectoryA(group.c_str(), nullptr);
     // Only an existing folder is opened: the shell would report a missing one in a box
     // of its own, which would hold up this thread.
-    if (IsFolder(group)) ShellExecuteA(nullptr, "open", group.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    auto failure = [](void* self, const char* text) {
-        static_cast<CDlg_Install*>(self)->Ask(text, ProgramName(), MB_OK | MB_ICONEXCLAMATION);
+    if (IsFolder(group))
+        ShellExecuteA(nullptr, "open", group.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    auto failure = [](void* self, const framework::Message& message) {
+        static_cast<CDlg_Install*>(self)->Ask(ProgramName(), message);
     };
     CreateShortcut(installer::JoinPath(group, record.title + ".LNK"),
                    installer::JoinPath(installFolder, record.programFile),
@@ -163,7 +166,7 @@ bool CDlg_Install::WriteUninstallKey() {
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
                         &disposition) != ERROR_SUCCESS) {
-        Ask(texts::kRegistryWriteFailed, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryWriteFailed);
         return false;
     }
     std::string icon = installFolder + "\\Tbsetup.exe";

@@ -7,6 +7,7 @@
 #include "installer/win32/SetupIds.h"
 #include "installer/win32/SetupSystem.h"
 #include "installer/win32/Shortcuts.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/Texts.h"
 
 #include <vector>
@@ -16,16 +17,16 @@ namespace installer_win32 {
 namespace {
 
 bool OpenUninstallKey(const installer::SetupRecord& record, HKEY& key) {
-    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, KEY_ALL_ACCESS, &key) ==
-           ERROR_SUCCESS;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, KEY_ALL_ACCESS,
+                         &key) == ERROR_SUCCESS;
 }
 
 bool QueryInstallPath(HKEY key, std::string& folder) {
     char value[MAX_PATH + 1] = {};
     DWORD size = MAX_PATH;
     DWORD type = 0;
-    if (RegQueryValueExA(key, "InstallPath", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExA(key, "InstallPath", nullptr, &type, reinterpret_cast<BYTE*>(value),
+                         &size) != ERROR_SUCCESS ||
         type != REG_SZ || !value[0]) {
         return false;
     }
@@ -74,7 +75,7 @@ BOOL CDlg_Uninstall::OnInitDialog() {
 void CDlg_Uninstall::RemoveGroup() {
     std::string programs;
     if (!FindProgramsFolder(programs)) {
-        Ask(texts::kNoUninstallInfo, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kNoUninstallInfo);
         return;
     }
     std::string group = GroupFolder(programs, record.title);
@@ -88,14 +89,14 @@ bool CDlg_Uninstall::ReadInstallPath(HKEY key, std::string& folder) {
 bool CDlg_Uninstall::RemoveKey(std::string& installFolder) {
     HKEY key;
     if (!OpenUninstallKey(record, key)) {
-        Ask(texts::kRegistryMissing, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryMissing);
         return false;
     }
     bool ok = ReadInstallPath(key, installFolder);
     if (!ok) {
-        Ask(texts::kRegistryUnreadable, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryUnreadable);
     } else if (RegDeleteKeyA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str()) != ERROR_SUCCESS) {
-        Ask(texts::kRegistryNotDeleted, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryNotDeleted);
         ok = false;
     }
     RegCloseKey(key);
@@ -107,10 +108,10 @@ void CDlg_Uninstall::Work() {
     HKEY key;
     std::string installFolder;
     if (!OpenUninstallKey(record, key)) {
-        Ask(texts::kNoUninstallInfo, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kNoUninstallInfo);
     } else if (!ReadInstallPath(key, installFolder)) {
         RegCloseKey(key);
-        Ask(texts::kInstallPathUnreadable, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kInstallPathUnreadable);
     } else {
         RegCloseKey(key);
         // Only what the installation recorded is removed; the steps count the listed
@@ -131,10 +132,10 @@ void CDlg_Uninstall::Work() {
             // Without a record nothing is known to be ours: the folder stays, and the
             // user learns where it is.
             if (recorded || !Exists(installFolder)) {
-                Ask(texts::kUninstalled, record.title, MB_OK | MB_ICONINFORMATION);
+                Ask(record.title, messages::kUninstalled);
             } else {
-                Ask(installer::Substitute(texts::kUninstalledFolderKept, installFolder),
-                    record.title, MB_OK | MB_ICONEXCLAMATION);
+                const framework::Message& kept = messages::kUninstalledFolderKept;
+                Ask(record.title, kept, installer::Substitute(kept.text, installFolder));
             }
         }
     }
@@ -142,7 +143,8 @@ void CDlg_Uninstall::Work() {
     Pause(1000);
 }
 
-CDlg_Confirm::CDlg_Confirm(const std::string& title) : framework::Dialog(IDD_CONFIRM), title(title) {}
+CDlg_Confirm::CDlg_Confirm(const std::string& title)
+    : framework::Dialog(IDD_CONFIRM), title(title) {}
 
 BOOL CDlg_Confirm::OnInitDialog() {
     SetWindowTextA(Handle(), installer::Substitute(WindowText(Handle()), title).c_str());
@@ -159,7 +161,7 @@ void RunHandOff(HWND owner, const installer::SetupRecord& record) {
     DeleteClearing(temporary);
     HKEY key;
     if (!OpenUninstallKey(record, key)) {
-        ShowMessage(owner, texts::kNoUninstallInfo, record.title, MB_OK | MB_ICONERROR);
+        Tell(owner, record.title, messages::kNoUninstallInfo);
         return;
     }
     std::string installFolder;
@@ -167,8 +169,9 @@ void RunHandOff(HWND owner, const installer::SetupRecord& record) {
     RegCloseKey(key);
     std::string installed = installFolder + "\\TbSetup.exe";
     if (!CopyReplacing(installed, temporary)) {
-        ShowMessage(owner, installer::Substitute(texts::kStarterError, static_cast<long long>(GetLastError())),
-                    texts::kStarterErrorCaption, MB_OK);
+        const framework::Message& error = messages::kStarterError;
+        Tell(owner, texts::kStarterErrorCaption, error,
+             installer::Substitute(error.text, static_cast<long long>(GetLastError())));
     }
     CopyReplacing(installer::SetupInfoPathOf(installed), installer::SetupInfoPathOf(temporary));
     if (framework::RunningWindows().IsNt()) {
@@ -196,7 +199,7 @@ void RunUninstall(HWND owner) {
         CDlg_Uninstall window(record);
         window.Run(nullptr);
     } else {
-        ShowMessage(owner, texts::kUninstallDeclined, record.title, MB_OK | MB_ICONINFORMATION);
+        Tell(owner, record.title, messages::kUninstallDeclined);
     }
     // The temporary copy of the setup information goes in both cases; the program copy
     // beside it is removed by the system at the next restart.
