@@ -7,6 +7,7 @@
 #include "installer/win32/CDlg_Install.h"
 #include "installer/win32/CDlg_Uninstall.h"
 #include "installer/win32/FileTree.h"
+#include "installer/win32/FolderBrowser.h"
 #include "installer/win32/SetupIds.h"
 #include "installer/win32/Messages.h"
 #include "installer/win32/SetupSystem.h"
@@ -14,7 +15,6 @@
 #include "text/Cp932.h"
 
 #include <shellapi.h>
-#include <shlobj.h>
 
 namespace installer_win32 {
 
@@ -42,27 +42,6 @@ bool IsEmptyFolder(const std::string& folder) {
     bool empty = true;
     ForEachEntry(folder, [&](const std::string&, bool) { empty = false; });
     return empty;
-}
-
-struct BrowseState {
-    std::string proposed;
-};
-
-int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data) {
-    if (message == BFFM_INITIALIZED) {
-        auto* state = reinterpret_cast<BrowseState*>(data);
-        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
-                     reinterpret_cast<LPARAM>(state->proposed.c_str()));
-    } else if (message == BFFM_SELCHANGED) {
-        char path[MAX_PATH] = {};
-        bool hasPath = SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path) != FALSE;
-        SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
-        DWORD attributes = hasPath ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
-        bool accept = hasPath && installer::BrowserMayAccept(
-                                     path, attributes != INVALID_FILE_ATTRIBUTES, attributes);
-        SendMessageA(browser, BFFM_ENABLEOK, 0, accept ? TRUE : FALSE);
-    }
-    return 0;
 }
 
 } // namespace
@@ -131,27 +110,10 @@ bool CDlg_Folder::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&
 }
 
 void CDlg_Folder::Browse() {
-    BrowseState state{defaultPath};
-    char display[MAX_PATH] = {};
-    BROWSEINFOA info = {};
-    info.hwndOwner = Handle();
-    info.pszDisplayName = display;
-    info.lpszTitle = texts::kChooseFolderPrompt;
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
-    info.lpfn = BrowseCallback;
-    info.lParam = reinterpret_cast<LPARAM>(&state);
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
-    if (!chosen) return;
-    char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(chosen, path) && path[0]) {
-        std::string result = installer::BrowseResult(path, record.installFolderName);
-        SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, result.c_str());
-    }
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
-        allocator->Free(chosen);
-        allocator->Release();
-    }
+    std::string chosen = BrowseForFolder(Handle(), defaultPath);
+    if (chosen.empty()) return;
+    std::string result = installer::BrowseResult(chosen, record.installFolderName);
+    SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, result.c_str());
 }
 
 std::string CDlg_Folder::SourceFolder() const {
