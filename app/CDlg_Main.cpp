@@ -29,6 +29,11 @@ HINSTANCE Module() {
     return GetModuleHandleA(nullptr);
 }
 
+// The program's icon, big and small alike.
+HICON ProgramIconImage() {
+    return LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM));
+}
+
 } // namespace
 
 const CDlg_Main::PageEntry CDlg_Main::kPages[kPageCount] = {
@@ -47,21 +52,21 @@ const CDlg_Main::PageEntry CDlg_Main::kPages[kPageCount] = {
 };
 static_assert(settings::kPageTitles.size() == CDlg_Main::kPageCount, "a title for every tab");
 
-CDlg_Main::CDlg_Main()
-    : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))) {
+CDlg_Main::CDlg_Main() : Dialog(IDD_MAIN), programIcon(ProgramIconImage(), ProgramIconImage()) {
     if (!accelerators) accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
     AddMessageHook(&menu);
+    AddMessageHook(&programIcon);
 }
 
 CDlg_Main::~CDlg_Main() {
+    RemoveMessageHook(&programIcon);
     RemoveMessageHook(&menu);
 }
 
 BOOL CDlg_Main::OnInitDialog() {
     InstallMenu();
     LocateHelpFile();
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon));
+    programIcon.Apply(Handle());
     CreateToolbar();
     CreateStatusBar();
     startupDone = false;
@@ -187,7 +192,7 @@ bool CDlg_Main::AnswerToolTip(NMHDR* header) {
     return true;
 }
 
-bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&) {
     switch (message) {
     case WM_SIZE:
         SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
@@ -198,13 +203,6 @@ bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
         // Close asks first; the default handling then ends in OnCancel, which does nothing.
         if (wParam == SC_CLOSE) ConfirmExit();
         return false;
-    case WM_PAINT:
-        if (!IsIconic(Handle())) return false;
-        PaintMinimised();
-        return true;
-    case WM_QUERYDRAGICON:
-        result = reinterpret_cast<INT_PTR>(programIcon);
-        return true;
     case WM_DESTROY:
         WinHelpA(Handle(), helpPath, HELP_QUIT, 0);
         return false;
@@ -220,18 +218,6 @@ void CDlg_Main::AdjustSystemMenu() {
     EnableMenuItem(system, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
     EnableMenuItem(system, SC_RESTORE, MF_BYCOMMAND | (minimised ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(system, SC_MINIMIZE, MF_BYCOMMAND | (minimised ? MF_GRAYED : MF_ENABLED));
-}
-
-void CDlg_Main::PaintMinimised() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(Handle(), &client);
-    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, programIcon);
-    EndPaint(Handle(), &paint);
 }
 
 bool CDlg_Main::PreTranslateMessage(MSG& message) {

@@ -3,6 +3,7 @@
 // the three settings blocks and runs every command of the program.
 #include "app/CDlg_Printer.h"
 #include "framework/Dialog.h"
+#include "framework/ProgramWindow.h"
 #include "framework/Seam.h"
 #include "menu/IconMenu.h"
 #include "pages/CPage_MSW.h"
@@ -101,7 +102,6 @@ private:
     void EnableCommands();
     bool AnswerToolTip(NMHDR* header);
     void AdjustSystemMenu();
-    void PaintMinimised();
     // Lists the printers of the model and applies the user's choice (silently the only
     // one at start-up); may end the window.
     void ChoosePrinter();
@@ -122,7 +122,7 @@ private:
     bool StopForCentringRange();
 
     IconMenu menu;
-    HICON programIcon;
+    framework::ProgramIcon programIcon;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;
     CPage_Select pageSelect;

@@ -1,5 +1,6 @@
 #include "installer/win32/CApp_Setup.h"
 
+#include "framework/ProgramWindow.h"
 #include "framework/System.h"
 #include "installer/SetupRules.h"
 #include "installer/win32/Messages.h"
@@ -26,14 +27,6 @@ bool IsUninstallRun() {
     return false;
 }
 
-void ActivateRunningCopy() {
-    std::string title = ReadTitleOnly();
-    HWND window = FindWindowA("#32770", title.c_str());
-    if (!window || title.empty()) return;
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-    SetForegroundWindow(window);
-}
-
 } // namespace
 
 bool CApp_Setup::OtherCopyRuns(const std::string& name, HANDLE& marker) {
@@ -49,7 +42,7 @@ bool CApp_Setup::OtherCopyRuns(const std::string& name, HANDLE& marker) {
         }
     }
     CloseHandle(running);
-    ActivateRunningCopy();
+    framework::BringToFront(ReadTitleOnly().c_str());
     return true;
 }
 

@@ -44,16 +44,29 @@ bool IsEmptyFolder(const std::string& folder) {
     return empty;
 }
 
+HICON BigIcon() {
+    return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP));
+}
+
+// The icon's own 16 x 16 image where it has one, else the big icon.
+HICON SmallIcon() {
+    HANDLE small =
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, 16, 16, 0);
+    return small ? static_cast<HICON>(small) : BigIcon();
+}
+
 } // namespace
 
-CDlg_Folder::CDlg_Folder() : framework::Dialog(IDD_FOLDER) {}
+CDlg_Folder::CDlg_Folder() : framework::Dialog(IDD_FOLDER), icon(BigIcon(), SmallIcon()) {
+    AddMessageHook(&icon);
+}
+
+CDlg_Folder::~CDlg_Folder() {
+    RemoveMessageHook(&icon);
+}
 
 BOOL CDlg_Folder::OnInitDialog() {
-    icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP));
-    HICON small = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, 16, 16, 0));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : icon));
+    icon.Apply(Handle());
     if (!LoadSetupRecord(Handle(), record) || !Dispatch()) {
         End(IDCANCEL);
         return TRUE;
@@ -86,27 +99,6 @@ bool CDlg_Folder::OnCommand(int id, int code, HWND control) {
         return true;
     }
     return framework::Dialog::OnCommand(id, code, control);
-}
-
-bool CDlg_Folder::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_QUERYDRAGICON) {
-        result = reinterpret_cast<INT_PTR>(icon);
-        return true;
-    }
-    if (message == WM_PAINT && IsIconic(Handle())) {
-        // The minimised window shows the icon in the middle of its client area.
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-        int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-        DrawIcon(dc, x, y, icon);
-        EndPaint(Handle(), &paint);
-        result = TRUE;
-        return true;
-    }
-    return framework::Dialog::OnMessage(message, wParam, lParam, result);
 }
 
 void CDlg_Folder::Browse() {
