@@ -3,6 +3,7 @@
 #include "app/CDlg_Main.h"
 #include "app/Texts.h"
 #include "framework/DataExchange.h"
+#include "framework/ProgramWindow.h"
 #include "framework/System.h"
 #include "text/Path.h"
 
@@ -20,11 +21,7 @@ std::string CApp_Main::ApplicationName() {
 bool CApp_Main::ActivateRunningCopy(const std::string& name) {
     HANDLE running = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str());
     if (!running) return false;
-    HWND window = FindWindowA(kDialogClass, kMainWindowTitle);
-    if (window) {
-        if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-        SetForegroundWindow(window);
-    }
+    framework::BringToFront(kMainWindowTitle);
     CloseHandle(running);
     return true;
 }

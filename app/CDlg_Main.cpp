@@ -1,6 +1,6 @@
 #include "app/CDlg_Main.h"
 
-#include "app/HelpFile.h"
+#include "help/HelpFile.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
 #include "framework/System.h"
@@ -25,76 +25,48 @@ const int kToolTipMaxBytes = 79;
 // The images of the tab strip IDB_TABS.
 enum TabImage { kSelectImage, kSwitchImage, kParamImage };
 
-// Toolbar buttons in order; a separator follows those marked.
-struct ToolbarEntry {
-    int command;
-    bool separatorAfter;
-};
-const ToolbarEntry kToolbarButtons[] = {
-    {ID_TB_LOAD, false}, {ID_TB_SAVE, true},    {ID_TB_RECEIVE, false},
-    {ID_TB_SEND, true},  {ID_TB_FACTORY, true}, {ID_TB_PRINTER, false},
-};
-const int kToolbarImageCount = 6;
-
-// The bitmaps beside the menu commands; exit, help and version information have none.
-struct MenuImage {
-    UINT command;
-    int bitmap;
-};
-const MenuImage kMenuImages[] = {
-    {ID_FILE_LOAD, IDB_MENU_LOAD},      {ID_FILE_SAVE, IDB_MENU_SAVE},
-    {ID_FACTORY, IDB_MENU_FACTORY},     {ID_CHOOSE_PRINTER, IDB_MENU_PRINTER},
-    {ID_SEND, IDB_MENU_SEND},           {ID_RECEIVE, IDB_MENU_RECEIVE},
-    {ID_PAGE_SELECT, IDB_MENU_SELECT},  {ID_PAGE_PARAM, IDB_MENU_PARAM},
-    {ID_PAGE_MSW1, IDB_MENU_MSW},       {ID_PAGE_MSW2, IDB_MENU_MSW},
-    {ID_PAGE_MSW3, IDB_MENU_MSW},       {ID_PAGE_MSW4, IDB_MENU_MSW},
-};
-
-void InsertToolbarItem(HWND toolbar, int position, int image, int command, BYTE style) {
-    TBBUTTON button = {};
-    button.iBitmap = image;
-    button.idCommand = command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style;
-    SendMessageA(toolbar, TB_INSERTBUTTONA, position, reinterpret_cast<LPARAM>(&button));
-}
-
 HINSTANCE Module() {
     return GetModuleHandleA(nullptr);
+}
+
+// The program's icon, big and small alike.
+HICON ProgramIconImage() {
+    return LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM));
 }
 
 } // namespace
 
 const CDlg_Main::PageEntry CDlg_Main::kPages[kPageCount] = {
-    {settings::kPageTitles[0], kSelectImage, ID_PAGE_SELECT,
+    {kSelectImage, ID_PAGE_SELECT, IDB_MENU_SELECT,
      [](CDlg_Main& window) -> CPage& { return window.pageSelect; }},
-    {settings::kPageTitles[1], kParamImage, ID_PAGE_PARAM,
+    {kParamImage, ID_PAGE_PARAM, IDB_MENU_PARAM,
      [](CDlg_Main& window) -> CPage& { return window.pageParam; }},
-    {settings::kPageTitles[2], kSwitchImage, ID_PAGE_MSW1,
+    {kSwitchImage, ID_PAGE_MSW1, IDB_MENU_MSW,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw1; }},
-    {settings::kPageTitles[3], kSwitchImage, ID_PAGE_MSW2,
+    {kSwitchImage, ID_PAGE_MSW2, IDB_MENU_MSW,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw2; }},
-    {settings::kPageTitles[4], kSwitchImage, ID_PAGE_MSW3,
+    {kSwitchImage, ID_PAGE_MSW3, IDB_MENU_MSW,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw3; }},
-    {settings::kPageTitles[5], kSwitchImage, ID_PAGE_MSW4,
+    {kSwitchImage, ID_PAGE_MSW4, IDB_MENU_MSW,
      [](CDlg_Main& window) -> CPage& { return window.pageMsw4; }},
 };
+static_assert(settings::kPageTitles.size() == CDlg_Main::kPageCount, "a title for every tab");
 
-CDlg_Main::CDlg_Main()
-    : Dialog(IDD_MAIN), programIcon(LoadIconA(Module(), MAKEINTRESOURCEA(IDI_PROGRAM))) {
+CDlg_Main::CDlg_Main() : Dialog(IDD_MAIN), programIcon(ProgramIconImage(), ProgramIconImage()) {
     if (!accelerators) accelerators = LoadAcceleratorsA(Module(), MAKEINTRESOURCEA(IDR_MAIN));
     AddMessageHook(&menu);
+    AddMessageHook(&programIcon);
 }
 
 CDlg_Main::~CDlg_Main() {
+    RemoveMessageHook(&programIcon);
     RemoveMessageHook(&menu);
 }
 
 BOOL CDlg_Main::OnInitDialog() {
     InstallMenu();
     LocateHelpFile();
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon));
+    programIcon.Apply(Handle());
     CreateToolbar();
     CreateStatusBar();
     startupDone = false;
@@ -110,17 +82,6 @@ BOOL CDlg_Main::OnInitDialog() {
     return TRUE;
 }
 
-// Menu 142 drawn by the icon menu, with the images of its commands; the window then
-// holds (and in the end destroys) the menu instead of the template's.
-void CDlg_Main::InstallMenu() {
-    if (!menu.LoadMenu(IDR_MAIN)) return;
-    for (const MenuImage& image : kMenuImages) menu.SetItemImage(nullptr, image.command, image.bitmap);
-    HMENU templateMenu = GetMenu(Handle());
-    SetMenu(Handle(), menu.Handle());
-    if (templateMenu) DestroyMenu(templateMenu);
-    menu.Detach();
-}
-
 void CDlg_Main::LocateHelpFile() {
     framework::WindowsVersion version = framework::RunningWindows();
     HelpChoice choice = ChooseHelpFile(version.platformId, version.major, version.minor);
@@ -129,29 +90,9 @@ void CDlg_Main::LocateHelpFile() {
                                    path::FolderOf(framework::ModulePath()) + choice.fileName);
     WIN32_FIND_DATAA found;
     HANDLE search = fits ? FindFirstFileA(helpPath, &found) : INVALID_HANDLE_VALUE;
-    if (search == INVALID_HANDLE_VALUE) {
-        EnableMenuItem(GetMenu(Handle()), ID_HELP_CONTENTS, MF_BYCOMMAND | MF_GRAYED);
-    } else {
-        FindClose(search);
-    }
-}
-
-void CDlg_Main::CreateToolbar() {
-    toolbar = CreateWindowExA(
-        0, TOOLBARCLASSNAMEA, nullptr,
-        WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE | CCS_TOP, 0, 0, 0, 0,
-        Handle(), reinterpret_cast<HMENU>(IDC_TOOLBAR), Module(), nullptr);
-    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    TBADDBITMAP images = {Module(), IDB_TOOLBAR};
-    SendMessageA(toolbar, TB_ADDBITMAP, kToolbarImageCount, reinterpret_cast<LPARAM>(&images));
-    int position = 0;
-    InsertToolbarItem(toolbar, position++, 0, 0, TBSTYLE_SEP);
-    int image = 0;
-    for (const ToolbarEntry& entry : kToolbarButtons) {
-        InsertToolbarItem(toolbar, position++, image++, entry.command, TBSTYLE_BUTTON);
-        if (entry.separatorAfter) InsertToolbarItem(toolbar, position++, 0, 0, TBSTYLE_SEP);
-    }
-    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
+    helpFound = search != INVALID_HANDLE_VALUE;
+    if (helpFound) FindClose(search);
+    EnableCommands();
 }
 
 void CDlg_Main::CreateStatusBar() {
@@ -174,7 +115,7 @@ void CDlg_Main::CreateTabsAndPages() {
     for (int index = 0; index < kPageCount; ++index) {
         TCITEMA item = {};
         item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.pszText = const_cast<char*>(kPages[index].caption);
+        item.pszText = const_cast<char*>(settings::kPageTitles[index]);
         item.iImage = kPages[index].image;
         SendMessageA(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
     }
@@ -251,7 +192,7 @@ bool CDlg_Main::AnswerToolTip(NMHDR* header) {
     return true;
 }
 
-bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&) {
     switch (message) {
     case WM_SIZE:
         SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);
@@ -262,13 +203,6 @@ bool CDlg_Main::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& r
         // Close asks first; the default handling then ends in OnCancel, which does nothing.
         if (wParam == SC_CLOSE) ConfirmExit();
         return false;
-    case WM_PAINT:
-        if (!IsIconic(Handle())) return false;
-        PaintMinimised();
-        return true;
-    case WM_QUERYDRAGICON:
-        result = reinterpret_cast<INT_PTR>(programIcon);
-        return true;
     case WM_DESTROY:
         WinHelpA(Handle(), helpPath, HELP_QUIT, 0);
         return false;
@@ -284,18 +218,6 @@ void CDlg_Main::AdjustSystemMenu() {
     EnableMenuItem(system, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
     EnableMenuItem(system, SC_RESTORE, MF_BYCOMMAND | (minimised ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(system, SC_MINIMIZE, MF_BYCOMMAND | (minimised ? MF_GRAYED : MF_ENABLED));
-}
-
-void CDlg_Main::PaintMinimised() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    RECT client;
-    GetClientRect(Handle(), &client);
-    int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, programIcon);
-    EndPaint(Handle(), &paint);
 }
 
 bool CDlg_Main::PreTranslateMessage(MSG& message) {

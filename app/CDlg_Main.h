@@ -3,6 +3,8 @@
 // the three settings blocks and runs every command of the program.
 #include "app/CDlg_Printer.h"
 #include "framework/Dialog.h"
+#include "framework/ProgramWindow.h"
+#include "framework/Seam.h"
 #include "menu/IconMenu.h"
 #include "pages/CPage_MSW.h"
 #include "pages/CPage_Param.h"
@@ -61,16 +63,25 @@ protected:
     bool PreTranslateMessage(MSG& message) override;
 
 private:
+    // A command of the menu and its toolbar button: dispatch, the toolbar, the menu
+    // images and enabling all loop over kCommands, one row per command.
     struct Command {
-        int id;
+        int menuId;
+        // 0 when the toolbar has no button for it. The buttons come in the rows' order,
+        // which is the order of their images in the toolbar strip.
+        int buttonId;
+        bool separatorAfter; // on the toolbar
+        int menuImage;       // the bitmap beside the menu item; 0 for none
         void (CDlg_Main::*run)();
+        bool CDlg_Main::*enabled; // the state that enables it; nullptr when always enabled
     };
     static const Command kCommands[];
-    // Everything about one page: its tab, the menu command that shows it, its object.
+    // Everything about one page: its tab (titled by settings::kPageTitles), the menu
+    // command that shows it and that command's image, its object.
     struct PageEntry {
-        const char* caption;
         int image; // in the tab image strip
         int command;
+        int menuImage;
         CPage& (*object)(CDlg_Main&);
     };
     static const PageEntry kPages[kPageCount];
@@ -87,10 +98,10 @@ private:
     void CreateTabsAndPages();
     void ShowCurrentPage();
     void EnableSendCommand(bool enabled);
-    void EnableCommand(int menuId, int buttonId, bool enabled);
+    // Enables or greys every command with a state in kCommands, menu item and button.
+    void EnableCommands();
     bool AnswerToolTip(NMHDR* header);
     void AdjustSystemMenu();
-    void PaintMinimised();
     // Lists the printers of the model and applies the user's choice (silently the only
     // one at start-up); may end the window.
     void ChoosePrinter();
@@ -101,8 +112,9 @@ private:
     // Asks to send, then to save, settings that would otherwise be lost; false when the
     // caller must stop (Cancel, a centring value out of range, or a save the disk
     // refused: the settings stay in the window, to be saved elsewhere).
-    bool OfferToKeepChanges(const char* sendQuestion, const char* saveQuestion);
-    bool Offer(const char* question, void (CDlg_Main::*keep)());
+    bool OfferToKeepChanges(const framework::Message& sendQuestion,
+                            const framework::Message& saveQuestion);
+    bool Offer(const framework::Message& question, void (CDlg_Main::*keep)());
     // Asks before settings the printer does not hold are replaced; true to go on.
     bool ConfirmDiscardChanges();
     // When a head-centring value is out of range: shows the parameter page with its
@@ -110,7 +122,7 @@ private:
     bool StopForCentringRange();
 
     IconMenu menu;
-    HICON programIcon;
+    framework::ProgramIcon programIcon;
     HWND toolbar = nullptr;
     HWND statusBar = nullptr;
     CPage_Select pageSelect;
@@ -119,6 +131,11 @@ private:
     CPage_MSW2 pageMsw2;
     CPage_MSW3 pageMsw3;
     CPage_MSW4 pageMsw4;
+    // The states that enable commands.
+    bool sendEnabled = true;
+    bool readBackEnabled = true;
+    bool printerChoiceEnabled = true;
+    bool helpFound = true;
     bool useHtmlHelp = false;
     char helpPath[MAX_PATH] = {};
     bool sendPending = false;

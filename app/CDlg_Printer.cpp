@@ -1,5 +1,6 @@
 #include "app/CDlg_Printer.h"
 
+#include "app/Messages.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
 #include "printer/win32/Spooler.h"
@@ -26,7 +27,7 @@ BOOL CDlg_Printer::OnInitDialog() {
         AddRow(row);
     printerCount = static_cast<unsigned>(rows.size());
     if (printerCount == 0) {
-        Refuse(kNoUsablePrinter, true);
+        Refuse(message::kNoPrinter, true);
         return TRUE;
     }
     int selected = printerName.empty() ? 0 : RowOfName(printerName);
@@ -42,7 +43,7 @@ BOOL CDlg_Printer::OnInitDialog() {
     for (const printer::PrinterRow& row : rows) {
         if (row.connection != kFilePort) return TRUE;
     }
-    Refuse(kOnlyFilePorts, true);
+    Refuse(message::kOnlyFiles, true);
     return TRUE;
 }
 
@@ -95,9 +96,8 @@ int CDlg_Printer::RowOfName(const std::string& name) const {
     return -1;
 }
 
-void CDlg_Printer::Refuse(const char* message, bool endProcess) {
-    framework::Ui().ShowMessage(Handle(), message, kMessageTitle,
-                                MB_OK | (endProcess ? MB_ICONEXCLAMATION : MB_ICONINFORMATION));
+void CDlg_Printer::Refuse(const framework::Message& refusal, bool endProcess) {
+    message::Tell(Handle(), refusal);
     if (!endProcess) return;
     framework::Ui().EndProcess(1);
     End(IDCANCEL); // reached only where the exit is observed instead of carried out
@@ -106,8 +106,7 @@ void CDlg_Printer::Refuse(const char* message, bool endProcess) {
 void CDlg_Printer::Accept() {
     int selected = static_cast<int>(SendMessageA(List(), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
     if (selected < 0) {
-        framework::Ui().ShowMessage(Handle(), kNoPrinterChosen, kMessageTitle,
-                                    MB_OK | MB_ICONEXCLAMATION);
+        message::Tell(Handle(), message::kNoneChosen);
         return;
     }
     printerName = CellText(selected, 0);
@@ -115,9 +114,9 @@ void CDlg_Printer::Accept() {
     if (portName != kFilePort) {
         End(IDOK);
     } else if (printerCount == 1) {
-        Refuse(kFilePortOnlyRow, true);
+        Refuse(message::kFileOnlyRow, true);
     } else {
-        Refuse(kFilePortChooseOther, false);
+        Refuse(message::kFileChooseOther, false);
     }
 }
 

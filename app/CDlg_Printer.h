@@ -2,6 +2,7 @@
 // The printer-selection dialog: lists the usable printers of the model with their
 // connections and accepts one. It may end the process when none can be used.
 #include "framework/Dialog.h"
+#include "framework/Seam.h"
 #include "printer/PrinterList.h"
 
 #include <string>
@@ -30,7 +31,8 @@ private:
     int RowOfName(const std::string& name) const;
     std::string CellText(int row, int column) const;
     void Accept();
-    void Refuse(const char* message, bool endProcess);
+    // Shows `refusal`; then ends the process when asked to.
+    void Refuse(const framework::Message& refusal, bool endProcess);
 
     std::vector<printer::PrinterRow> rows;
 };

@@ -1,5 +1,6 @@
 // The main window's settings-file commands: load and save.
 #include "app/CDlg_Main.h"
+#include "app/Messages.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
 #include "framework/System.h"
@@ -46,8 +47,7 @@ bool CDlg_Main::ConfirmDiscardChanges() {
     if (!startupDone) return true;
     PackBlock(workingBlock);
     if (workingBlock == printerSnapshot) return true;
-    return framework::Ui().ShowMessage(Handle(), kDiscardQuestion, kMessageTitle,
-                                       MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+    return message::Tell(Handle(), message::kDiscard) == IDYES;
 }
 
 bool CDlg_Main::StopForCentringRange() {
@@ -71,8 +71,7 @@ void CDlg_Main::LoadSettingsFile() {
         CloseHandle(file);
     }
     if (!settings::DecodeSettingsFile(content, got, workingBlock)) {
-        framework::Ui().ShowMessage(Handle(), kNotSettingsFile, kMessageTitle,
-                                    MB_OK | MB_ICONEXCLAMATION);
+        message::Tell(Handle(), message::kNotSettings);
         return;
     }
     UnpackBlock(workingBlock);
@@ -93,16 +92,13 @@ void CDlg_Main::SaveSettingsFile() {
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
     // An existing file is opened as it is: bytes after the settings stay in place.
     HANDLE file = readOnly ? INVALID_HANDLE_VALUE
-                           : CreateFileA(dialog.file, GENERIC_READ | GENERIC_WRITE,
-                                         FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+                           : CreateFileA(dialog.file, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                         nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         // The error first: asking for the Windows version makes system calls of its own.
         DWORD error = readOnly ? ERROR_ACCESS_DENIED : GetLastError();
         bool denied = framework::RunningWindows().IsNt() && error == ERROR_ACCESS_DENIED;
-        framework::Ui().ShowMessage(Handle(), denied ? kFolderAccessDenied : kFileWriteFailed,
-                                    kMessageTitle,
-                                    MB_OK | (denied ? MB_ICONEXCLAMATION : MB_ICONSTOP));
+        message::Tell(Handle(), denied ? message::kFolderDenied : message::kWriteFailed);
         saveRefused = true;
         return;
     }
@@ -111,7 +107,7 @@ void CDlg_Main::SaveSettingsFile() {
                    WriteAll(file, content.data() + settings::kFileHeaderSize, settings::kBlockSize);
     written = CloseHandle(file) && written;
     if (!written) {
-        framework::Ui().ShowMessage(Handle(), kFileWriteFailed, kMessageTitle, MB_OK | MB_ICONSTOP);
+        message::Tell(Handle(), message::kWriteFailed);
         saveRefused = true;
         return;
     }

@@ -2,6 +2,7 @@
 // the version information.
 #include "app/CDlg_About.h"
 #include "app/CDlg_Main.h"
+#include "app/Messages.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
 #include "framework/System.h"
@@ -44,8 +45,7 @@ void CDlg_Main::ShowHelp() {
                  (useHtmlHelp ? CallHtmlHelp(helpPath) != nullptr
                               : WinHelpA(nullptr, helpPath, HELP_FINDER, 0) != FALSE);
     if (!shown) {
-        framework::Ui().ShowMessage(Handle(), kHelpMissing, kMessageTitle,
-                                    MB_OK | MB_ICONEXCLAMATION);
+        message::Tell(Handle(), message::kNoHelp);
     }
 }
 

@@ -2,6 +2,7 @@
 // reading them back.
 #include "app/CApp_Main.h"
 #include "app/CDlg_Main.h"
+#include "app/Messages.h"
 #include "app/Texts.h"
 #include "framework/Seam.h"
 #include "framework/System.h"
@@ -25,7 +26,7 @@ void SetStatusPart(HWND statusBar, int part, const char* format, const std::stri
 
 void CDlg_Main::ChoosePrinter() {
     if (startupDone &&
-        !OfferToKeepChanges(kChangePrinterSendQuestion, kChangePrinterSaveQuestion)) {
+        !OfferToKeepChanges(message::kChangePrinterSend, message::kChangePrinterSave)) {
         return;
     }
     CDlg_Printer dialog;
@@ -43,19 +44,16 @@ void CDlg_Main::ChoosePrinter() {
 }
 
 void CDlg_Main::ApplyPrinterChoice(const CDlg_Printer& dialog) {
-    EnableCommand(ID_CHOOSE_PRINTER, ID_TB_PRINTER, dialog.printerCount > 1);
+    printerChoiceEnabled = dialog.printerCount > 1;
+    EnableCommands();
     bool nt = framework::RunningWindows().IsNt();
     bool canReadBack = dialog.portName == kReadBackPort && !nt;
-    if (canReadBack) {
-        EnableCommand(ID_RECEIVE, ID_TB_RECEIVE, true);
-    } else {
-        if (!nt || !startupDone) {
-            framework::Ui().ShowMessage(Handle(), nt ? kNoReadBackOnNt : kNoReadBackOnThisPort,
-                                        kMessageTitle, MB_OK | MB_ICONINFORMATION);
-        }
-        EnableCommand(ID_RECEIVE, ID_TB_RECEIVE, false);
-        EnableSendCommand(true);
+    if (!canReadBack && (!nt || !startupDone)) {
+        message::Tell(Handle(), nt ? message::kNoReadBackNt : message::kNoReadBackHere);
     }
+    readBackEnabled = canReadBack;
+    if (!canReadBack) sendEnabled = true;
+    EnableCommands();
     SetStatusPart(statusBar, 0, kStatusPrinter, dialog.printerName);
     SetStatusPart(statusBar, 1, kStatusConnection, dialog.portName);
     printerName = dialog.printerName;
@@ -70,13 +68,11 @@ void CDlg_Main::ApplyPrinterChoice(const CDlg_Printer& dialog) {
 void CDlg_Main::SendSettings() {
     if (StopForCentringRange()) return;
     if (portName.empty() || printerName.empty()) {
-        framework::Ui().ShowMessage(Handle(), kNoPrinterChosen, kMessageTitle,
-                                    MB_OK | MB_ICONEXCLAMATION);
+        message::Tell(Handle(), message::kNoneChosen);
         ChoosePrinter();
     }
     if (portName == kFilePort) {
-        framework::Ui().ShowMessage(Handle(), kSendToFilePort, kMessageTitle,
-                                    MB_OK | MB_ICONINFORMATION);
+        message::Tell(Handle(), message::kFilePortSend);
         return;
     }
     PackBlock(workingBlock);
@@ -84,12 +80,11 @@ void CDlg_Main::SendSettings() {
         printer::SendRawJob(printerName, workingBlock.bytes.data(), workingBlock.bytes.size(),
                             printer::CurrentFamily());
     if (result != printer::SendResult::Sent) {
-        framework::Ui().ShowMessage(Handle(), kPrinterUnusable, kMessageTitle,
-                                    MB_OK | MB_ICONEXCLAMATION);
+        message::Tell(Handle(), message::kUnusable);
         ChoosePrinter();
         return;
     }
-    framework::Ui().ShowMessage(Handle(), kSent, kMessageTitle, MB_OK | MB_ICONINFORMATION);
+    message::Tell(Handle(), message::kSentToPrinter);
     printerSnapshot = workingBlock;
     EnableSendCommand(false);
     sendPending = false;
@@ -101,8 +96,7 @@ bool CDlg_Main::ReadBackSettings() {
     printer::ReadBackResult result = printer::ReadBackFromPrinter();
     SetCursor(previous);
     if (result.outcome == printer::ReadBackOutcome::NotReady) {
-        framework::Ui().ShowMessage(Handle(), kPrinterBusy, kMessageTitle,
-                                    MB_OK | MB_ICONINFORMATION);
+        message::Tell(Handle(), message::kBusy);
         return false;
     }
     ReportReadBack(result);
@@ -114,24 +108,23 @@ void CDlg_Main::ReportReadBack(const printer::ReadBackResult& result) {
     char errorTitle[16];
     std::snprintf(errorTitle, sizeof errorTitle, "%lu", result.error);
     std::string applicationTitle = CApp_Main::ApplicationName();
-    framework::Seam& ui = framework::Ui();
     switch (result.outcome) {
     case ReadBackOutcome::TimeoutsNotRead:
-        ui.ShowMessage(Handle(), kTimeoutsNotRead, errorTitle, MB_OK);
+        message::Tell(Handle(), message::kNoTimeouts, errorTitle);
         return;
     case ReadBackOutcome::TimeoutsNotSet:
-        ui.ShowMessage(Handle(), kTimeoutsNotSet, errorTitle, MB_OK);
+        message::Tell(Handle(), message::kTimeoutsRefused, errorTitle);
         return;
     case ReadBackOutcome::RequestNotWritten:
-        ui.ShowMessage(Handle(), kRequestNotWritten, applicationTitle.c_str(), MB_OK | MB_ICONSTOP);
+        message::Tell(Handle(), message::kNotWritten, applicationTitle.c_str());
         return;
     case ReadBackOutcome::ReadFailed:
-        ui.ShowMessage(Handle(), kReplyNotRead, applicationTitle.c_str(), MB_OK | MB_ICONSTOP);
+        message::Tell(Handle(), message::kNotRead, applicationTitle.c_str());
         return;
     default:
         break;
     }
-    ui.ShowMessage(Handle(), kReplyReceived, kMessageTitle, MB_OK | MB_ICONINFORMATION);
+    message::Tell(Handle(), message::kReceived);
     // A reply of any other length changes nothing.
     if (!printer::DecodeReply(result.reply.data(), result.reply.size(), workingBlock)) return;
     UnpackBlock(workingBlock);

@@ -36,19 +36,14 @@ bool Seam::ChooseFileToSave(OPENFILENAMEA* request) {
     return save && save(request) != FALSE;
 }
 
-bool Seam::ChooseFolder(HWND owner, const char* title, char* folder) {
-    BROWSEINFOA info = {};
-    info.hwndOwner = owner;
-    info.pszDisplayName = folder;
-    info.lpszTitle = title;
-    info.ulFlags = BIF_RETURNONLYFSDIRS;
+bool Seam::ChooseFolder(BROWSEINFOA* request, char* folder) {
     static const auto browse =
         SystemFunction<LPITEMIDLIST(WINAPI*)(BROWSEINFOA*)>("shell32.dll", "SHBrowseForFolderA");
-    static const auto pathOf = SystemFunction<BOOL(WINAPI*)(LPCITEMIDLIST, char*)>(
-        "shell32.dll", "SHGetPathFromIDListA");
+    static const auto pathOf =
+        SystemFunction<BOOL(WINAPI*)(LPCITEMIDLIST, char*)>("shell32.dll", "SHGetPathFromIDListA");
     static const auto release = SystemFunction<void(WINAPI*)(void*)>("ole32.dll", "CoTaskMemFree");
     if (!browse || !pathOf || !release) return false;
-    LPITEMIDLIST chosen = browse(&info);
+    LPITEMIDLIST chosen = browse(request);
     if (!chosen) return false;
     bool ok = pathOf(chosen, folder) != FALSE;
     release(chosen);
@@ -66,6 +61,10 @@ Seam* current = &systemSeam;
 
 Seam& Ui() {
     return *current;
+}
+
+int Show(HWND owner, const char* caption, const Message& message) {
+    return current->ShowMessage(owner, message.text, caption, message.type);
 }
 
 Seam* SetUi(Seam* seam) {

@@ -8,6 +8,7 @@
 // worker that needs a message box asks the UI thread for it by SendMessage to a window
 // of that thread, whose handler calls Ui().
 #include <windows.h>
+#include <shlobj.h>
 
 namespace framework {
 
@@ -19,10 +20,21 @@ public:
     virtual int ShowMessage(HWND owner, const char* text, const char* caption, UINT type);
     virtual bool ChooseFileToOpen(OPENFILENAMEA* request);
     virtual bool ChooseFileToSave(OPENFILENAMEA* request);
-    // Shows the folder browser; fills `folder` (MAX_PATH bytes) and returns true on OK.
-    virtual bool ChooseFolder(HWND owner, const char* title, char* folder);
+    // Shows the folder browser `request` describes; fills `folder` (MAX_PATH bytes) with
+    // the chosen folder and returns true on OK.
+    virtual bool ChooseFolder(BROWSEINFOA* request, char* folder);
     virtual void EndProcess(UINT code);
 };
+
+// What a message box says: its text with its buttons and icon (MB_* flags), which go
+// together wherever the text is shown.
+struct Message {
+    const char* text;
+    UINT type;
+};
+
+// Shows `message` under `caption` through the seam in force; returns the button chosen.
+int Show(HWND owner, const char* caption, const Message& message);
 
 // The seam in force; the system's by default. UI thread only.
 Seam& Ui();

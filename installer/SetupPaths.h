@@ -9,17 +9,6 @@
 
 namespace installer {
 
-// The helpers that moved to text/, under the names the installer's windows still call
-// them by.
-using cp932::ContainsText;
-using cp932::EqualsNoCase;
-using cp932::UpperCase;
-using path::CutAtLastBackslash;
-using path::EndsInBackslash;
-using path::FoldersTopDown;
-using path::JoinPath;
-using path::NameOf;
-
 // The default install path "%c:\Program Files\%s" from the Windows folder's drive. A
 // 32-bit program on 64-bit Windows (`wow64`) belongs in "%c:\Program Files (x86)\%s",
 // where that system keeps its 32-bit programs.

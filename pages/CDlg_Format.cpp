@@ -110,7 +110,7 @@ bool CDlg_Format::CorrectMargins() {
     int left = static_cast<int>(GetDlgItemInt(Handle(), IDC_FORMAT_LEFT, &ok, TRUE));
     int right = static_cast<int>(GetDlgItemInt(Handle(), IDC_FORMAT_RIGHT, &ok, TRUE));
     if (right >= settings::LeastRightMargin(left)) return true;
-    framework::Ui().ShowMessage(Handle(), kMarginMessage, kMarginTitle, MB_OK | MB_ICONEXCLAMATION);
+    framework::Show(Handle(), kMarginTitle, {kMarginMessage, MB_OK | MB_ICONEXCLAMATION});
     framework::SetInt(Handle(), IDC_FORMAT_RIGHT, settings::LeastRightMargin(left));
     SetFocus(Item(IDC_FORMAT_RIGHT));
     return false;

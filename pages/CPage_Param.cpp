@@ -38,8 +38,8 @@ bool CPage_Param::AnyOutOfRange() const {
 
 void CPage_Param::CheckCentringRange() {
     HWND owner = GetParent(Handle());
-    framework::Ui().ShowMessage(owner, kCentringRangeMessage, kCentringRangeTitle,
-                                MB_OK | MB_ICONEXCLAMATION);
+    framework::Show(owner, kCentringRangeTitle,
+                    {kCentringRangeMessage, MB_OK | MB_ICONEXCLAMATION});
     for (int flag : {kCutSheetFlag, kFrontTractorFlag, kRearTractorFlag}) {
         if (!outOfRange[flag]) continue;
         for (const Control& edit : table) {

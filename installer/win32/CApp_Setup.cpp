@@ -1,7 +1,9 @@
 #include "installer/win32/CApp_Setup.h"
 
+#include "framework/ProgramWindow.h"
 #include "framework/System.h"
 #include "installer/SetupRules.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/CDlg_Folder.h"
 #include "installer/win32/SetupSystem.h"
 #include "installer/win32/Texts.h"
@@ -25,14 +27,6 @@ bool IsUninstallRun() {
     return false;
 }
 
-void ActivateRunningCopy() {
-    std::string title = ReadTitleOnly();
-    HWND window = FindWindowA("#32770", title.c_str());
-    if (!window || title.empty()) return;
-    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
-    SetForegroundWindow(window);
-}
-
 } // namespace
 
 bool CApp_Setup::OtherCopyRuns(const std::string& name, HANDLE& marker) {
@@ -48,7 +42,7 @@ bool CApp_Setup::OtherCopyRuns(const std::string& name, HANDLE& marker) {
         }
     }
     CloseHandle(running);
-    ActivateRunningCopy();
+    framework::BringToFront(ReadTitleOnly().c_str());
     return true;
 }
 
@@ -58,8 +52,10 @@ bool CApp_Setup::HasAdministratorRights() {
     if (!advapi) return false;
     using Open = SC_HANDLE(WINAPI*)(LPCSTR, LPCSTR, DWORD);
     using Close = BOOL(WINAPI*)(SC_HANDLE);
-    auto open = reinterpret_cast<Open>(reinterpret_cast<void*>(GetProcAddress(advapi, "OpenSCManagerA")));
-    auto close = reinterpret_cast<Close>(reinterpret_cast<void*>(GetProcAddress(advapi, "CloseServiceHandle")));
+    auto open =
+        reinterpret_cast<Open>(reinterpret_cast<void*>(GetProcAddress(advapi, "OpenSCManagerA")));
+    auto close = reinterpret_cast<Close>(
+        reinterpret_cast<void*>(GetProcAddress(advapi, "CloseServiceHandle")));
     SC_HANDLE manager = open && close ? open(nullptr, nullptr, SC_MANAGER_ALL_ACCESS) : nullptr;
     if (manager) close(manager);
     FreeLibrary(advapi);
@@ -75,7 +71,7 @@ int CApp_Setup::Run() {
     if (OtherCopyRuns(name, marker)) return 0;
     if (!marker) marker = CreateMutexA(nullptr, TRUE, name.c_str());
     if (framework::RunningWindows().IsNt() && !HasAdministratorRights()) {
-        ShowMessage(nullptr, texts::kNoRights, texts::kInstallerCaption, MB_OK | MB_ICONERROR);
+        Tell(nullptr, texts::kInstallerCaption, messages::kNoRights);
     } else {
         CDlg_Folder dialog;
         dialog.DoModal(nullptr);

@@ -7,13 +7,14 @@
 #include "installer/win32/CDlg_Install.h"
 #include "installer/win32/CDlg_Uninstall.h"
 #include "installer/win32/FileTree.h"
+#include "installer/win32/FolderBrowser.h"
 #include "installer/win32/SetupIds.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/SetupSystem.h"
 #include "installer/win32/Texts.h"
 #include "text/Cp932.h"
 
 #include <shellapi.h>
-#include <shlobj.h>
 
 namespace installer_win32 {
 
@@ -26,8 +27,8 @@ using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULA
 // Free bytes of a drive root: the total free bytes from GetDiskFreeSpaceExA where
 // kernel32 has it, else free clusters x sectors x bytes; 0 when the query fails.
 unsigned long long FreeBytes(const std::string& root) {
-    auto extended = reinterpret_cast<FreeSpaceEx>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
+    auto extended = reinterpret_cast<FreeSpaceEx>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
     if (extended) {
         ULARGE_INTEGER available, total, free;
         return extended(root.c_str(), &available, &total, &free) ? free.QuadPart : 0;
@@ -43,36 +44,29 @@ bool IsEmptyFolder(const std::string& folder) {
     return empty;
 }
 
-struct BrowseState {
-    std::string proposed;
-};
+HICON BigIcon() {
+    return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP));
+}
 
-int CALLBACK BrowseCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data) {
-    if (message == BFFM_INITIALIZED) {
-        auto* state = reinterpret_cast<BrowseState*>(data);
-        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(state->proposed.c_str()));
-    } else if (message == BFFM_SELCHANGED) {
-        char path[MAX_PATH] = {};
-        bool hasPath = SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path) != FALSE;
-        SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
-        DWORD attributes = hasPath ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
-        bool accept = hasPath && installer::BrowserMayAccept(path, attributes != INVALID_FILE_ATTRIBUTES,
-                                                              attributes);
-        SendMessageA(browser, BFFM_ENABLEOK, 0, accept ? TRUE : FALSE);
-    }
-    return 0;
+// The icon's own 16 x 16 image where it has one, else the big icon.
+HICON SmallIcon() {
+    HANDLE small =
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP), IMAGE_ICON, 16, 16, 0);
+    return small ? static_cast<HICON>(small) : BigIcon();
 }
 
 } // namespace
 
-CDlg_Folder::CDlg_Folder() : framework::Dialog(IDD_FOLDER) {}
+CDlg_Folder::CDlg_Folder() : framework::Dialog(IDD_FOLDER), icon(BigIcon(), SmallIcon()) {
+    AddMessageHook(&icon);
+}
+
+CDlg_Folder::~CDlg_Folder() {
+    RemoveMessageHook(&icon);
+}
 
 BOOL CDlg_Folder::OnInitDialog() {
-    icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP));
-    HICON small = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_SETUP),
-                                                IMAGE_ICON, 16, 16, 0));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : icon));
+    icon.Apply(Handle());
     if (!LoadSetupRecord(Handle(), record) || !Dispatch()) {
         End(IDCANCEL);
         return TRUE;
@@ -107,65 +101,25 @@ bool CDlg_Folder::OnCommand(int id, int code, HWND control) {
     return framework::Dialog::OnCommand(id, code, control);
 }
 
-bool CDlg_Folder::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
-    if (message == WM_QUERYDRAGICON) {
-        result = reinterpret_cast<INT_PTR>(icon);
-        return true;
-    }
-    if (message == WM_PAINT && IsIconic(Handle())) {
-        // The minimised window shows the icon in the middle of its client area.
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(Handle(), &paint);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
-        int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-        DrawIcon(dc, x, y, icon);
-        EndPaint(Handle(), &paint);
-        result = TRUE;
-        return true;
-    }
-    return framework::Dialog::OnMessage(message, wParam, lParam, result);
-}
-
 void CDlg_Folder::Browse() {
-    BrowseState state{defaultPath};
-    char display[MAX_PATH] = {};
-    BROWSEINFOA info = {};
-    info.hwndOwner = Handle();
-    info.pszDisplayName = display;
-    info.lpszTitle = texts::kChooseFolderPrompt;
-    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
-    info.lpfn = BrowseCallback;
-    info.lParam = reinterpret_cast<LPARAM>(&state);
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
-    if (!chosen) return;
-    char path[MAX_PATH] = {};
-    if (SHGetPathFromIDListA(chosen, path) && path[0]) {
-        std::string result = installer::BrowseResult(path, record.installFolderName);
-        SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, result.c_str());
-    }
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator))) {
-        allocator->Free(chosen);
-        allocator->Release();
-    }
+    std::string chosen = BrowseForFolder(Handle(), defaultPath);
+    if (chosen.empty()) return;
+    std::string result = installer::BrowseResult(chosen, record.installFolderName);
+    SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, result.c_str());
 }
 
 std::string CDlg_Folder::SourceFolder() const {
-    return installer::JoinPath(installer::CutAtLastBackslash(framework::ModulePath()), record.sourceFolder);
+    return path::JoinPath(path::CutAtLastBackslash(framework::ModulePath()),
+                               record.sourceFolder);
 }
 
 void CDlg_Folder::EnableControls(bool enable) {
-    for (int id : kControls) EnableWindow(Item(id), enable ? TRUE : FALSE);
-}
-
-void CDlg_Folder::Tell(const std::string& text, UINT type) {
-    ShowMessage(Handle(), text, record.title, type);
+    for (int id : kControls)
+        EnableWindow(Item(id), enable ? TRUE : FALSE);
 }
 
 void CDlg_Folder::RefusePath() {
-    Tell(texts::kSpecifyFolder, MB_OK | MB_ICONINFORMATION);
+    Tell(Handle(), record.title, messages::kSpecifyFolder);
     SetDlgItemTextA(Handle(), IDC_INSTALL_PATH, defaultPath.c_str());
 }
 
@@ -182,8 +136,9 @@ bool CDlg_Folder::CheckDrive(const std::string& path) {
     target.empty = IsFolder(path) && IsEmptyFolder(path);
     std::vector<std::string> earlier;
     target.holdsRecord = installer::ParseRecord(
-        ReadWholeFile(installer::JoinPath(path, installer::kRecordName)), record.title, earlier);
-    if (type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR || installer::IsRefusedInstallPath(target)) {
+        ReadWholeFile(path::JoinPath(path, installer::kRecordName)), record.title, earlier);
+    if (type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR ||
+        installer::IsRefusedInstallPath(target)) {
         RefusePath();
         return false;
     }
@@ -193,16 +148,18 @@ bool CDlg_Folder::CheckDrive(const std::string& path) {
 bool CDlg_Folder::CheckFreeSpace(const std::string& path) {
     unsigned long long megabytes = FreeBytes(path.substr(0, 3)) >> 20;
     if (megabytes >= record.requiredMegabytes) return true;
-    Tell(installer::Substitute(texts::kNoFreeSpace, static_cast<long long>(record.requiredMegabytes)),
-         MB_OK | MB_ICONINFORMATION);
+    const framework::Message& refusal = messages::kNoFreeSpace;
+    Tell(Handle(), record.title, refusal,
+         installer::Substitute(refusal.text, static_cast<long long>(record.requiredMegabytes)));
     return false;
 }
 
 bool CDlg_Folder::CheckFolder(const std::string& path) {
     if (Exists(path)) return true;
-    if (ShowMessage(Handle(), installer::Substitute(texts::kCreateFolder, path), record.title,
-                    MB_YESNO | MB_ICONEXCLAMATION) != IDYES) {
-        Tell(texts::kSpecifyFolder, MB_OK | MB_ICONINFORMATION);
+    const framework::Message& question = messages::kCreateFolder;
+    if (Tell(Handle(), record.title, question, installer::Substitute(question.text, path)) !=
+        IDYES) {
+        Tell(Handle(), record.title, messages::kSpecifyFolder);
         return false;
     }
     CreateFolderPath(path);
@@ -215,7 +172,7 @@ void CDlg_Folder::OnOK() {
     GetDlgItemTextA(Handle(), IDC_INSTALL_PATH, typed, sizeof typed);
     std::string path = cp932::Truncate(typed, 260);
     // "C:\Foo\" is accepted as "C:\Foo", so every path made from it has one separator.
-    if (path.size() > 3 && installer::EndsInBackslash(path)) path.pop_back();
+    if (path.size() > 3 && path::EndsInBackslash(path)) path.pop_back();
     if (!CheckDrive(path) || !CheckFreeSpace(path) || !CheckFolder(path)) {
         EnableControls(true);
         return;
@@ -225,7 +182,7 @@ void CDlg_Folder::OnOK() {
 }
 
 void CDlg_Folder::Install(const std::string& path) {
-    Tell(texts::kStarting, MB_OK | MB_ICONINFORMATION);
+    Tell(Handle(), record.title, messages::kStarting);
     CDlg_Install window(record);
     window.sourceFolder = SourceFolder();
     window.installFolder = path;
@@ -233,24 +190,27 @@ void CDlg_Folder::Install(const std::string& path) {
     INT_PTR result = window.Run(Handle());
     // Both stops come before any copy: an empty install folder goes again.
     if (result == CDlg_Install::kFilesMissing || result == CDlg_Install::kNoStartMenu) {
-        Tell(result == CDlg_Install::kFilesMissing ? texts::kFilesMissing : texts::kNoInstallInfo,
-             MB_OK | MB_ICONERROR);
+        Tell(Handle(), record.title,
+             result == CDlg_Install::kFilesMissing ? messages::kFilesMissing
+                                                   : messages::kNoInstallInfo);
         RemoveDirectoryA(path.c_str());
         return;
     }
     // A window that could not run copied nothing.
     if (result != CDlg_Install::kRan && window.failedFile.empty()) window.failedFile = path;
     if (!window.failedFile.empty()) {
-        std::string text = installer::Substitute(texts::kCopyFailed, window.failedFile);
-        if (window.keyWritten) text += installer::Substitute(texts::kIncompleteRemovable, record.title);
-        Tell(text, MB_OK | MB_ICONERROR);
+        std::string text = installer::Substitute(messages::kCopyFailed.text, window.failedFile);
+        if (window.keyWritten)
+            text += installer::Substitute(texts::kIncompleteRemovable, record.title);
+        Tell(Handle(), record.title, messages::kCopyFailed, text);
         return;
     }
     SetForegroundWindow(Handle());
-    Tell(texts::kInstalled, MB_OK | MB_ICONINFORMATION);
-    if (ShowMessage(Handle(), installer::Substitute(texts::kShowHelp, record.title), record.title,
-                    MB_YESNO) == IDYES) {
-        ShellExecuteA(nullptr, "open", installer::JoinPath(path, record.helpFile).c_str(), nullptr,
+    Tell(Handle(), record.title, messages::kInstalled);
+    const framework::Message& offer = messages::kShowHelp;
+    if (Tell(Handle(), record.title, offer, installer::Substitute(offer.text, record.title)) ==
+        IDYES) {
+        ShellExecuteA(nullptr, "open", path::JoinPath(path, record.helpFile).c_str(), nullptr,
                       nullptr, SW_SHOWNORMAL);
     }
 }

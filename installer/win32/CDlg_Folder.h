@@ -3,6 +3,7 @@
 // line, asks for the install folder and runs the installation from its OK button.
 #include "installer/SetupInfo.h"
 #include "framework/Dialog.h"
+#include "framework/ProgramWindow.h"
 
 #include <string>
 
@@ -11,12 +12,12 @@ namespace installer_win32 {
 class CDlg_Folder : public framework::Dialog {
 public:
     CDlg_Folder();
+    ~CDlg_Folder() override;
 
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
     // Runs the switches of the command line; false when the dialog is to close.
@@ -31,11 +32,10 @@ private:
     bool CheckFolder(const std::string& path);
     void RefusePath();
     void Install(const std::string& path);
-    void Tell(const std::string& text, UINT type);
 
     installer::SetupRecord record;
     std::string defaultPath;
-    HICON icon = nullptr;
+    framework::ProgramIcon icon;
 };
 
 } // namespace installer_win32

@@ -3,6 +3,7 @@
 #include "framework/System.h"
 #include "installer/SetupPaths.h"
 #include "installer/win32/FileTree.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/SetupSystem.h"
 #include "installer/win32/Shortcuts.h"
 #include "installer/win32/Texts.h"
@@ -15,7 +16,7 @@ namespace installer_win32 {
 namespace {
 
 bool SameFile(const std::string& a, const std::string& b) {
-    return installer::EqualsNoCase(a, b);
+    return cp932::EqualsNoCase(a, b);
 }
 
 bool ExpandFile(const std::string& source, const std::string& target) {
@@ -88,7 +89,7 @@ void CDlg_Install::Failed(const std::string& target) {
 
 void CDlg_Install::CopyBeside(const char* step, const std::string& source, const char* name) {
     Step(step);
-    std::string target = installer::JoinPath(installFolder, name);
+    std::string target = path::JoinPath(installFolder, name);
     // A run from the install folder itself copies these onto themselves: nothing to do.
     if (SameFile(source, target) || CopyReplacing(source, target)) {
         Created(name);
@@ -101,9 +102,10 @@ void CDlg_Install::CopyTree(const std::string& source, const std::string& target
                             const std::string& relative) {
     CreateDirectoryA(target.c_str(), nullptr);
     ForEachEntry(source, [&](const std::string& name, bool isFolder) {
-        std::string from = installer::UpperCase(installer::JoinPath(source, name));
-        std::string to = installer::UpperCase(installer::JoinPath(target, name));
-        std::string inside = installer::UpperCase(relative.empty() ? name : installer::JoinPath(relative, name));
+        std::string from = cp932::UpperCase(path::JoinPath(source, name));
+        std::string to = cp932::UpperCase(path::JoinPath(target, name));
+        std::string inside =
+            cp932::UpperCase(relative.empty() ? name : path::JoinPath(relative, name));
         if (!isFolder) {
             CopyOneFile(name, from, to, inside);
             return;
@@ -123,8 +125,8 @@ void CDlg_Install::CopyOneFile(const std::string& name, const std::string& sourc
     std::string step = installer::Substitute(texts::kStepFile, name);
     if (expand && expanded != source) {
         // Compression replaced the extension's last letter by "_": give it back.
-        installed = installer::UpperCase(installer::ExpandedTarget(target, expanded));
-        inside = installer::UpperCase(installer::ExpandedTarget(relative, expanded));
+        installed = cp932::UpperCase(installer::ExpandedTarget(target, expanded));
+        inside = cp932::UpperCase(installer::ExpandedTarget(relative, expanded));
         ok = installed.size() < MAX_PATH && ExpandFile(source, installed);
         Step(step);
     } else {
@@ -143,16 +145,17 @@ void CDlg_Install::CreateGroup() {
     CreateDirectoryA(group.c_str(), nullptr);
     // Only an existing folder is opened: the shell would report a missing one in a box
     // of its own, which would hold up this thread.
-    if (IsFolder(group)) ShellExecuteA(nullptr, "open", group.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    auto failure = [](void* self, const char* text) {
-        static_cast<CDlg_Install*>(self)->Ask(text, ProgramName(), MB_OK | MB_ICONEXCLAMATION);
+    if (IsFolder(group))
+        ShellExecuteA(nullptr, "open", group.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    auto failure = [](void* self, const framework::Message& message) {
+        static_cast<CDlg_Install*>(self)->Ask(ProgramName(), message);
     };
-    CreateShortcut(installer::JoinPath(group, record.title + ".LNK"),
-                   installer::JoinPath(installFolder, record.programFile),
+    CreateShortcut(path::JoinPath(group, record.title + ".LNK"),
+                   path::JoinPath(installFolder, record.programFile),
                    installer::Substitute(texts::kProgramShortcutDescription, record.printerName),
                    installFolder, failure, this);
-    CreateShortcut(installer::JoinPath(group, std::string(texts::kHelpShortcutName) + ".LNK"),
-                   installer::JoinPath(installFolder, record.helpFile),
+    CreateShortcut(path::JoinPath(group, std::string(texts::kHelpShortcutName) + ".LNK"),
+                   path::JoinPath(installFolder, record.helpFile),
                    installer::Substitute(texts::kHelpShortcutDescription, record.printerName),
                    installFolder, failure, this);
 }
@@ -163,7 +166,7 @@ bool CDlg_Install::WriteUninstallKey() {
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
                         &disposition) != ERROR_SUCCESS) {
-        Ask(texts::kRegistryWriteFailed, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryWriteFailed);
         return false;
     }
     std::string icon = installFolder + "\\Tbsetup.exe";
@@ -181,11 +184,11 @@ bool CDlg_Install::WriteUninstallKey() {
 void CDlg_Install::WriteRecord() {
     // Files of an earlier installation into this folder stay listed while they exist,
     // so that the uninstallation still removes them.
-    std::string path = installer::JoinPath(installFolder, installer::kRecordName);
+    std::string path = path::JoinPath(installFolder, installer::kRecordName);
     std::vector<std::string> earlier;
     if (installer::ParseRecord(ReadWholeFile(path), record.title, earlier)) {
         for (const std::string& entry : earlier) {
-            if (Exists(installer::JoinPath(installFolder, entry))) created.push_back(entry);
+            if (Exists(path::JoinPath(installFolder, entry))) created.push_back(entry);
         }
     }
     Created(installer::kRecordName);

@@ -14,9 +14,9 @@ namespace {
 constexpr UINT kShowMessage = WM_APP + 0x3F1;
 
 struct MessageRequest {
-    const char* text;
-    const char* caption;
-    UINT type;
+    const std::string& caption;
+    const framework::Message& message;
+    const std::string& text;
 };
 
 } // namespace
@@ -54,7 +54,7 @@ void CDlg_Progress::OnCancel() {
 bool CDlg_Progress::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
     if (message == kShowMessage) {
         auto* request = reinterpret_cast<const MessageRequest*>(lParam);
-        result = ShowMessage(Handle(), request->text, request->caption, request->type);
+        result = Tell(Handle(), request->caption, request->message, request->text);
         return true;
     }
     return framework::Dialog::OnMessage(message, wParam, lParam, result);
@@ -88,14 +88,17 @@ void CDlg_Progress::Step(const std::string& status) {
     SendMessageA(bar, PBM_SETPOS, installer::PositionAfter(scale, done), 0);
     auto upper = static_cast<std::uint32_t>(SendMessageA(bar, PBM_GETRANGE, FALSE, 0));
     auto position = static_cast<std::uint32_t>(SendMessageA(bar, PBM_GETPOS, 0, 0));
-    SetItemText(IDC_PERCENT, installer::Substitute(texts::kPercent, installer::PercentOf(position, upper)));
+    SetItemText(IDC_PERCENT,
+                installer::Substitute(texts::kPercent, installer::PercentOf(position, upper)));
     SetItemText(IDC_STATUS, status);
     Pause(500);
 }
 
-int CDlg_Progress::Ask(const std::string& text, const std::string& caption, UINT type) {
-    MessageRequest request{text.c_str(), caption.c_str(), type};
-    return static_cast<int>(SendMessageA(Handle(), kShowMessage, 0, reinterpret_cast<LPARAM>(&request)));
+int CDlg_Progress::Ask(const std::string& caption, const framework::Message& message,
+                       const std::string& text) {
+    MessageRequest request{caption, message, text};
+    return static_cast<int>(
+        SendMessageA(Handle(), kShowMessage, 0, reinterpret_cast<LPARAM>(&request)));
 }
 
 void CDlg_Progress::Finish(INT_PTR result) {

@@ -6,6 +6,7 @@
 #include "installer/SetupInfo.h"
 #include "installer/SetupRules.h"
 #include "framework/Dialog.h"
+#include "framework/Seam.h"
 
 #include <string>
 
@@ -34,8 +35,9 @@ protected:
     void StartSteps(std::uint64_t steps, const char* status);
     // One finished action: bar, percentage, status text, then a pause of 500 ms.
     void Step(const std::string& status);
-    // A message box owned by the window, shown by the window's thread.
-    int Ask(const std::string& text, const std::string& caption, UINT type);
+    // A message box owned by the window, shown by the window's thread (see Tell).
+    int Ask(const std::string& caption, const framework::Message& message,
+            const std::string& text = std::string());
     // Closes the window with `result`; the worker touches nothing of it afterwards.
     void Finish(INT_PTR result);
 

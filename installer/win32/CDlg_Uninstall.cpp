@@ -7,6 +7,7 @@
 #include "installer/win32/SetupIds.h"
 #include "installer/win32/SetupSystem.h"
 #include "installer/win32/Shortcuts.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/Texts.h"
 
 #include <vector>
@@ -16,16 +17,16 @@ namespace installer_win32 {
 namespace {
 
 bool OpenUninstallKey(const installer::SetupRecord& record, HKEY& key) {
-    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, KEY_ALL_ACCESS, &key) ==
-           ERROR_SUCCESS;
+    return RegOpenKeyExA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str(), 0, KEY_ALL_ACCESS,
+                         &key) == ERROR_SUCCESS;
 }
 
 bool QueryInstallPath(HKEY key, std::string& folder) {
     char value[MAX_PATH + 1] = {};
     DWORD size = MAX_PATH;
     DWORD type = 0;
-    if (RegQueryValueExA(key, "InstallPath", nullptr, &type, reinterpret_cast<BYTE*>(value), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExA(key, "InstallPath", nullptr, &type, reinterpret_cast<BYTE*>(value),
+                         &size) != ERROR_SUCCESS ||
         type != REG_SZ || !value[0]) {
         return false;
     }
@@ -37,7 +38,7 @@ bool QueryInstallPath(HKEY key, std::string& folder) {
 // remove, when it is missing, foreign or damaged.
 bool ReadRecord(const std::string& folder, const std::string& product,
                 std::vector<std::string>& entries) {
-    std::string text = ReadWholeFile(installer::JoinPath(folder, installer::kRecordName));
+    std::string text = ReadWholeFile(path::JoinPath(folder, installer::kRecordName));
     bool own = installer::ParseRecord(text, product, entries);
     entries = installer::RemovalOrder(entries);
     return own;
@@ -45,7 +46,7 @@ bool ReadRecord(const std::string& folder, const std::string& product,
 
 std::string TemporaryIniPath() {
     std::string folder = TemporaryFolder();
-    if (installer::EndsInBackslash(folder)) folder.pop_back();
+    if (path::EndsInBackslash(folder)) folder.pop_back();
     return folder + "\\TbSetup.ini";
 }
 
@@ -55,7 +56,7 @@ void CDlg_Uninstall::RemoveRecorded(const std::string& installFolder,
                                     const std::vector<std::string>& entries) {
     // Deepest first: a folder's files go before the folder, which goes only when empty.
     for (const std::string& entry : entries) {
-        std::string path = installer::JoinPath(installFolder, entry);
+        std::string path = path::JoinPath(installFolder, entry);
         if (IsFolder(path)) {
             RemoveDirectoryA(path.c_str());
         } else if (Exists(path)) {
@@ -74,7 +75,7 @@ BOOL CDlg_Uninstall::OnInitDialog() {
 void CDlg_Uninstall::RemoveGroup() {
     std::string programs;
     if (!FindProgramsFolder(programs)) {
-        Ask(texts::kNoUninstallInfo, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kNoUninstallInfo);
         return;
     }
     std::string group = GroupFolder(programs, record.title);
@@ -88,14 +89,14 @@ bool CDlg_Uninstall::ReadInstallPath(HKEY key, std::string& folder) {
 bool CDlg_Uninstall::RemoveKey(std::string& installFolder) {
     HKEY key;
     if (!OpenUninstallKey(record, key)) {
-        Ask(texts::kRegistryMissing, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryMissing);
         return false;
     }
     bool ok = ReadInstallPath(key, installFolder);
     if (!ok) {
-        Ask(texts::kRegistryUnreadable, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryUnreadable);
     } else if (RegDeleteKeyA(HKEY_LOCAL_MACHINE, record.uninstallKey.c_str()) != ERROR_SUCCESS) {
-        Ask(texts::kRegistryNotDeleted, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kRegistryNotDeleted);
         ok = false;
     }
     RegCloseKey(key);
@@ -107,10 +108,10 @@ void CDlg_Uninstall::Work() {
     HKEY key;
     std::string installFolder;
     if (!OpenUninstallKey(record, key)) {
-        Ask(texts::kNoUninstallInfo, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kNoUninstallInfo);
     } else if (!ReadInstallPath(key, installFolder)) {
         RegCloseKey(key);
-        Ask(texts::kInstallPathUnreadable, record.title, MB_OK | MB_ICONERROR);
+        Ask(record.title, messages::kInstallPathUnreadable);
     } else {
         RegCloseKey(key);
         // Only what the installation recorded is removed; the steps count the listed
@@ -119,7 +120,7 @@ void CDlg_Uninstall::Work() {
         bool recorded = ReadRecord(installFolder, record.title, entries);
         std::size_t files = 0;
         for (const std::string& entry : entries) {
-            std::string path = installer::JoinPath(installFolder, entry);
+            std::string path = path::JoinPath(installFolder, entry);
             files += Exists(path) && !IsFolder(path) ? 1 : 0;
         }
         StartSteps(files + 2, texts::kUninstallStart);
@@ -131,10 +132,10 @@ void CDlg_Uninstall::Work() {
             // Without a record nothing is known to be ours: the folder stays, and the
             // user learns where it is.
             if (recorded || !Exists(installFolder)) {
-                Ask(texts::kUninstalled, record.title, MB_OK | MB_ICONINFORMATION);
+                Ask(record.title, messages::kUninstalled);
             } else {
-                Ask(installer::Substitute(texts::kUninstalledFolderKept, installFolder),
-                    record.title, MB_OK | MB_ICONEXCLAMATION);
+                const framework::Message& kept = messages::kUninstalledFolderKept;
+                Ask(record.title, kept, installer::Substitute(kept.text, installFolder));
             }
         }
     }
@@ -142,7 +143,8 @@ void CDlg_Uninstall::Work() {
     Pause(1000);
 }
 
-CDlg_Confirm::CDlg_Confirm(const std::string& title) : framework::Dialog(IDD_CONFIRM), title(title) {}
+CDlg_Confirm::CDlg_Confirm(const std::string& title)
+    : framework::Dialog(IDD_CONFIRM), title(title) {}
 
 BOOL CDlg_Confirm::OnInitDialog() {
     SetWindowTextA(Handle(), installer::Substitute(WindowText(Handle()), title).c_str());
@@ -159,7 +161,7 @@ void RunHandOff(HWND owner, const installer::SetupRecord& record) {
     DeleteClearing(temporary);
     HKEY key;
     if (!OpenUninstallKey(record, key)) {
-        ShowMessage(owner, texts::kNoUninstallInfo, record.title, MB_OK | MB_ICONERROR);
+        Tell(owner, record.title, messages::kNoUninstallInfo);
         return;
     }
     std::string installFolder;
@@ -167,14 +169,15 @@ void RunHandOff(HWND owner, const installer::SetupRecord& record) {
     RegCloseKey(key);
     std::string installed = installFolder + "\\TbSetup.exe";
     if (!CopyReplacing(installed, temporary)) {
-        ShowMessage(owner, installer::Substitute(texts::kStarterError, static_cast<long long>(GetLastError())),
-                    texts::kStarterErrorCaption, MB_OK);
+        const framework::Message& error = messages::kStarterError;
+        Tell(owner, texts::kStarterErrorCaption, error,
+             installer::Substitute(error.text, static_cast<long long>(GetLastError())));
     }
     CopyReplacing(installer::SetupInfoPathOf(installed), installer::SetupInfoPathOf(temporary));
     if (framework::RunningWindows().IsNt()) {
         MoveFileExA(temporary.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
     } else {
-        std::string wininit = installer::JoinPath(WindowsFolder(), "wininit.ini");
+        std::string wininit = path::JoinPath(WindowsFolder(), "wininit.ini");
         WritePrivateProfileStringA("Rename", "NUL", temporary.c_str(), wininit.c_str());
     }
     STARTUPINFOA startup = {};
@@ -196,7 +199,7 @@ void RunUninstall(HWND owner) {
         CDlg_Uninstall window(record);
         window.Run(nullptr);
     } else {
-        ShowMessage(owner, texts::kUninstallDeclined, record.title, MB_OK | MB_ICONINFORMATION);
+        Tell(owner, record.title, messages::kUninstallDeclined);
     }
     // The temporary copy of the setup information goes in both cases; the program copy
     // beside it is removed by the system at the next restart.

@@ -10,7 +10,7 @@ namespace installer_win32 {
 std::uint64_t CountFiles(const std::string& folder) {
     std::uint64_t count = 0;
     ForEachEntry(folder, [&](const std::string& name, bool isFolder) {
-        count += isFolder ? CountFiles(installer::JoinPath(folder, name)) : 1;
+        count += isFolder ? CountFiles(path::JoinPath(folder, name)) : 1;
     });
     return count;
 }
@@ -27,16 +27,16 @@ bool FindExpandedFile(const std::string& folder, const std::string& wanted) {
     bool found = false;
     ForEachEntry(folder, [&](const std::string& name, bool isFolder) {
         if (found) return;
-        std::string entry = installer::JoinPath(folder, name);
+        std::string entry = path::JoinPath(folder, name);
         found = isFolder ? FindExpandedFile(entry, wanted)
-                         : installer::EqualsNoCase(installer::NameOf(ExpandedName(entry)), wanted);
+                         : cp932::EqualsNoCase(path::NameOf(ExpandedName(entry)), wanted);
     });
     return found;
 }
 
 void RemoveTree(const std::string& folder) {
     ForEachEntry(folder, [&](const std::string& name, bool isFolder) {
-        std::string entry = installer::JoinPath(folder, name);
+        std::string entry = path::JoinPath(folder, name);
         if (isFolder) {
             RemoveTree(entry);
         } else {
@@ -48,7 +48,7 @@ void RemoveTree(const std::string& folder) {
 
 void CreateFolderPath(const std::string& path) {
     if (CreateDirectoryA(path.c_str(), nullptr) || GetLastError() != ERROR_PATH_NOT_FOUND) return;
-    for (const std::string& folder : installer::FoldersTopDown(path)) {
+    for (const std::string& folder : path::FoldersTopDown(path)) {
         if (!IsFolder(folder)) CreateDirectoryA(folder.c_str(), nullptr);
     }
 }

@@ -2,8 +2,8 @@
 
 #include "framework/Seam.h"
 #include "framework/System.h"
+#include "installer/win32/Messages.h"
 #include "installer/SetupPaths.h"
-#include "installer/win32/Texts.h"
 #include "text/Cp932.h"
 #include "text/Path.h"
 
@@ -50,7 +50,7 @@ std::string SetupInfoPath() {
 bool LoadSetupRecord(HWND owner, installer::SetupRecord& record) {
     SystemProfile profile(SetupInfoPath());
     if (installer::ReadSetupInformation(profile, SystemVersion(), record)) return true;
-    ShowMessage(owner, texts::kSetupInfoBroken, record.title, MB_OK | MB_ICONERROR);
+    Tell(owner, record.title, messages::kSetupInfoBroken);
     return false;
 }
 
@@ -83,7 +83,7 @@ std::string ProgramFilesFolder() {
         }
         RegCloseKey(key);
     }
-    if (folder.empty()) folder = installer::CutAtLastBackslash(DefaultInstallPath("x"));
+    if (folder.empty()) folder = path::CutAtLastBackslash(DefaultInstallPath("x"));
     return folder;
 }
 
@@ -120,7 +120,8 @@ std::string ReadWholeFile(const std::string& path) {
     std::string text;
     char buffer[4096];
     DWORD read = 0;
-    while (text.size() < (1u << 24) && ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    while (text.size() < (1u << 24) && ReadFile(file, buffer, sizeof buffer, &read, nullptr) &&
+           read > 0) {
         text.append(buffer, read);
     }
     CloseHandle(file);
@@ -165,11 +166,11 @@ void StageTimer::Report(const char* key) const {
     char path[MAX_PATH] = {};
     DWORD length = GetEnvironmentVariableA("TBSETUP_TIMING", path, sizeof path);
     if (length == 0 || length >= sizeof path || !QueryPerformanceFrequency(&frequency)) return;
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
-    auto microseconds = static_cast<unsigned long>((now.QuadPart - start.QuadPart) * 1000000 /
-                                                   frequency.QuadPart);
+    auto microseconds =
+        static_cast<unsigned long>((now.QuadPart - start.QuadPart) * 1000000 / frequency.QuadPart);
     char line[96];
     int size = wsprintfA(line, "sample %s %lu\r\n", key, microseconds);
     DWORD written = 0;
@@ -178,8 +179,10 @@ void StageTimer::Report(const char* key) const {
     CloseHandle(file);
 }
 
-int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type) {
-    return framework::Ui().ShowMessage(owner, text.c_str(), caption.c_str(), type);
+int Tell(HWND owner, const std::string& caption, const framework::Message& message,
+         const std::string& text) {
+    return framework::Show(owner, caption.c_str(),
+                           text.empty() ? message : framework::Message{text.c_str(), message.type});
 }
 
 } // namespace installer_win32

@@ -1,6 +1,7 @@
 #pragma once
 // What TBSetup asks the system for in more than one place: the setup record, folders
 // of the system, file helpers and the fixed pauses.
+#include "framework/Seam.h"
 #include "installer/SetupInfo.h"
 
 #include <windows.h>
@@ -71,7 +72,9 @@ private:
     LARGE_INTEGER start;
 };
 
-// Shows a message through the framework's seam (user-interface thread only).
-int ShowMessage(HWND owner, const std::string& text, const std::string& caption, UINT type);
+// Shows `message` under `caption` through the framework's seam (user-interface thread
+// only); a non-empty `text` stands for the message's own (its pattern filled in).
+int Tell(HWND owner, const std::string& caption, const framework::Message& message,
+         const std::string& text = std::string());
 
 } // namespace installer_win32

@@ -2,6 +2,7 @@
 
 #include "installer/InstallRecord.h"
 #include "installer/SetupPaths.h"
+#include "installer/win32/Messages.h"
 #include "installer/win32/Texts.h"
 
 #include <windows.h>
@@ -13,7 +14,8 @@ namespace installer_win32 {
 
 namespace {
 
-constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr char kShellFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 bool ReadValue(HKEY root, const std::string& keyPath, const char* name, std::string& value) {
     HKEY key;
@@ -43,7 +45,7 @@ bool FindProgramsFolder(std::string& folder) {
 
 std::string GroupFolder(const std::string& programsFolder, const std::string& title) {
     if (!installer::StaysBelowFolder(title)) return std::string();
-    return installer::JoinPath(programsFolder, title);
+    return path::JoinPath(programsFolder, title);
 }
 
 bool CreateShortcut(const std::string& linkFile, const std::string& target,
@@ -57,17 +59,17 @@ bool CreateShortcut(const std::string& linkFile, const std::string& target,
     IPersistFile* file = nullptr;
     link->QueryInterface(kPersistFile, reinterpret_cast<void**>(&file));
     bool ok = true;
-    auto check = [&](HRESULT result, const char* text) {
+    auto check = [&](HRESULT result, const framework::Message& message) {
         if (SUCCEEDED(result)) return;
         ok = false;
-        failure(context, text);
+        failure(context, message);
     };
-    check(link->SetPath(target.c_str()), texts::kSetPathFailed);
-    check(link->SetDescription(description.c_str()), texts::kSetDescriptionFailed);
-    check(link->SetWorkingDirectory(workingFolder.c_str()), texts::kSetWorkingDirectoryFailed);
+    check(link->SetPath(target.c_str()), messages::kSetPathFailed);
+    check(link->SetDescription(description.c_str()), messages::kSetDescriptionFailed);
+    check(link->SetWorkingDirectory(workingFolder.c_str()), messages::kSetWorkingDirectoryFailed);
     WCHAR wide[MAX_PATH] = {};
     int converted = MultiByteToWideChar(CP_ACP, 0, linkFile.c_str(), -1, wide, MAX_PATH);
-    check(file && converted > 0 ? file->Save(wide, TRUE) : E_FAIL, texts::kSaveFailed);
+    check(file && converted > 0 ? file->Save(wide, TRUE) : E_FAIL, messages::kSaveFailed);
     if (file) file->Release();
     link->Release();
     return ok;

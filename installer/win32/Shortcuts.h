@@ -1,5 +1,7 @@
 #pragma once
 // The Start-menu group and its shell links.
+#include "framework/Seam.h"
+
 #include <string>
 
 namespace installer_win32 {
@@ -14,7 +16,7 @@ bool FindProgramsFolder(std::string& folder);
 std::string GroupFolder(const std::string& programsFolder, const std::string& title);
 
 // One link failure shown to the user; the next call of the link is still made.
-using LinkFailure = void (*)(void* context, const char* text);
+using LinkFailure = void (*)(void* context, const framework::Message& message);
 
 // Creates the link `linkFile` to `target` with its description and working folder
 // through the system's shell link object. Returns false when the object could not be

@@ -2,6 +2,7 @@
 // answers go, OK/Cancel/close and a dialog that refuses them, message hooks, and a
 // worker thread that talks to a modal dialog and ends it.
 #include "framework/Dialog.h"
+#include "framework/ProgramWindow.h"
 #include "framework/System.h"
 #include "tests/win/FrameworkTestIds.h"
 #include "tests/win/UiScript.h"
@@ -225,3 +226,23 @@ TEST(FrameworkTest, RunningWindowsAgreesWithTheOlderVersionQuery) {
 }
 
 } // namespace
+
+TEST(FrameworkTest, ProgramIconAndBringingAMinimisedCopyToTheFront) {
+    ProbeDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    HICON big = LoadIconA(nullptr, IDI_APPLICATION), small = LoadIconA(nullptr, IDI_WARNING);
+    framework::ProgramIcon icon(big, small);
+    dialog.AddMessageHook(&icon);
+    icon.Apply(dialog.Handle());
+    auto asked = [&](UINT message, WPARAM which) {
+        return reinterpret_cast<HICON>(SendMessageA(dialog.Handle(), message, which, 0));
+    };
+    EXPECT_EQ(big, asked(WM_GETICON, ICON_BIG));
+    EXPECT_EQ(small, asked(WM_GETICON, ICON_SMALL));
+    EXPECT_EQ(big, asked(WM_QUERYDRAGICON, 0));
+    ShowWindow(dialog.Handle(), SW_MINIMIZE);
+    EXPECT_TRUE(framework::BringToFront("Probe"));
+    EXPECT_FALSE(IsIconic(dialog.Handle()));
+    EXPECT_FALSE(framework::BringToFront(""));
+    dialog.RemoveMessageHook(&icon);
+}

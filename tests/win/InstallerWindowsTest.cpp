@@ -65,7 +65,7 @@ protected:
             percents.push_back(ItemText(window, kPercent));
             statuses.push_back(ItemText(window, kStatus));
         }
-        answer = Ask("question", "title", MB_YESNO);
+        answer = Ask("title", {"question", MB_YESNO});
         WaitForSingleObject(go, 10000);
         Finish(7);
     }

@@ -259,3 +259,29 @@ TEST_F(MainWindowTest, MenuAndAcceleratorsAreTheProgramsOwn) {
         EXPECT_EQ(modifiers, keys[i].fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT)) << i;
     }
 }
+
+TEST_F(MainWindowTest, ToolbarButtonsRunTheirMenuCommands) {
+    // What a command shows: its messages in order, then the number of file dialogs.
+    auto shown = [&](int id) {
+        ui.messages.clear();
+        ui.fileRequests.clear();
+        SendMessageA(window.Handle(), WM_COMMAND, id, 0);
+        std::vector<std::string> seen;
+        for (const wintest::ShownMessage& message : ui.messages)
+            seen.push_back(message.text);
+        seen.push_back(std::to_string(ui.fileRequests.size()));
+        return seen;
+    };
+    const int pairs[][2] = {{ids::kLoadButton, ids::kLoadCommand},
+                            {ids::kSaveButton, ids::kSaveCommand},
+                            {ids::kReceiveButton, ids::kReceiveCommand},
+                            {ids::kSendButton, ids::kSendCommand},
+                            {ids::kFactoryButton, ids::kFactoryCommand}};
+    Run({[&] {
+        for (const auto& pair : pairs) {
+            std::vector<std::string> byMenu = shown(pair[1]);
+            EXPECT_NE(std::vector<std::string>{"0"}, byMenu) << pair[0];
+            EXPECT_EQ(byMenu, shown(pair[0])) << pair[0];
+        }
+    }});
+}

@@ -44,8 +44,9 @@ bool RecordingUi::ChooseFileToSave(OPENFILENAMEA* request) {
     return AnswerFile(request);
 }
 
-bool RecordingUi::ChooseFolder(HWND, const char*, char* folder) {
-    if (files.empty()) return false;
+bool RecordingUi::ChooseFolder(BROWSEINFOA* request, char* folder) {
+    if (browse) browse(*request);
+    if (files.empty() || files.front().empty()) return false;
     cp932::CopyBounded(folder, MAX_PATH, files.front());
     files.erase(files.begin());
     return true;

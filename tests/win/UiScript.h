@@ -24,7 +24,9 @@ public:
     int ShowMessage(HWND owner, const char* text, const char* caption, UINT type) override;
     bool ChooseFileToOpen(OPENFILENAMEA* request) override;
     bool ChooseFileToSave(OPENFILENAMEA* request) override;
-    bool ChooseFolder(HWND owner, const char* title, char* folder) override;
+    // Runs `browse` with the request (its callback may be called there), then answers
+    // from `files`.
+    bool ChooseFolder(BROWSEINFOA* request, char* folder) override;
     void EndProcess(UINT code) override;
 
     std::vector<ShownMessage> messages;
@@ -35,6 +37,7 @@ public:
     std::vector<std::string> initialFolders;
     std::vector<std::string> defaultExtensions;
     std::vector<UINT> exitCodes;
+    std::function<void(const BROWSEINFOA&)> browse;
 
 private:
     bool AnswerFile(OPENFILENAMEA* request);
