@@ -52,12 +52,16 @@ bool LoadBlock(System& system, const std::string& name, SettingsBlock& block) {
     return true;
 }
 
-int Show(System& system, const std::string& name) {
+// Loads one settings file and prints it in the form `print` gives.
+int PrintBlock(System& system, const std::string& name,
+               std::string (*print)(const SettingsBlock&)) {
     SettingsBlock block;
     if (!LoadBlock(system, name, block)) return kExitError;
-    system.Out(ShowBlock(block));
+    system.Out(print(block));
     return kExitOk;
 }
+
+int Show(System& system, const std::string& name) { return PrintBlock(system, name, ShowBlock); }
 
 int Diff(System& system, const std::string& nameA, const std::string& nameB) {
     SettingsBlock a, b;
@@ -68,10 +72,7 @@ int Diff(System& system, const std::string& nameA, const std::string& nameB) {
 }
 
 int Export(System& system, const std::string& name) {
-    SettingsBlock block;
-    if (!LoadBlock(system, name, block)) return kExitError;
-    system.Out(ExportText(block));
-    return kExitOk;
+    return PrintBlock(system, name, ExportText);
 }
 
 // Checks the whole text before the settings file is touched.

@@ -341,29 +341,28 @@ std::unique_ptr<IconMenuItem> IconMenu::NewRecordFor(int position, UINT_PTR comm
     return item;
 }
 
+// Hands an owner-drawn item's request to the menu that owns the item; false for an item
+// of no icon menu.
+template <class Request>
+bool IconMenu::PassToOwner(Request* request, void (IconMenu::*handle)(Request*),
+                           LRESULT& result) {
+    IconMenu* owner = request->CtlType == ODT_MENU
+                          ? OwnerOf(reinterpret_cast<const IconMenuItem*>(request->itemData))
+                          : nullptr;
+    if (!owner) return false;
+    (owner->*handle)(request);
+    result = TRUE;
+    return true;
+}
+
 bool IconMenu::OnHookedMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam,
                                LRESULT& result) {
     switch (message) {
-    case WM_MEASUREITEM: {
-        auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        IconMenu* owner = request->CtlType == ODT_MENU
-                              ? OwnerOf(reinterpret_cast<const IconMenuItem*>(request->itemData))
-                              : nullptr;
-        if (!owner) return false;
-        owner->MeasureItem(request);
-        result = TRUE;
-        return true;
-    }
-    case WM_DRAWITEM: {
-        auto* request = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        IconMenu* owner = request->CtlType == ODT_MENU
-                              ? OwnerOf(reinterpret_cast<const IconMenuItem*>(request->itemData))
-                              : nullptr;
-        if (!owner) return false;
-        owner->DrawItem(request);
-        result = TRUE;
-        return true;
-    }
+    case WM_MEASUREITEM:
+        return PassToOwner(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), &IconMenu::MeasureItem,
+                           result);
+    case WM_DRAWITEM:
+        return PassToOwner(reinterpret_cast<DRAWITEMSTRUCT*>(lParam), &IconMenu::DrawItem, result);
     case WM_MENUCHAR: {
         HMENU popup = reinterpret_cast<HMENU>(lParam);
         if (!IsIconMenuPopup(popup) || !OwnerOf(popup)) return false;

@@ -90,6 +90,8 @@ private:
     bool FindCommand(UINT command, IconMenu*& owner, int& position);
     IconMenu* OwnerOf(HMENU menu);
     IconMenu* OwnerOf(const IconMenuItem* item);
+    template <class Request>
+    bool PassToOwner(Request* request, void (IconMenu::*handle)(Request*), LRESULT& result);
     void ResyncItems();
     std::unique_ptr<IconMenuItem> NewRecordFor(int position, UINT_PTR command, HMENU popup);
 
