@@ -24,8 +24,7 @@ include(cmake/WineTests.cmake)
 include(cmake/ShipChecks.cmake)
 
 # The help generator's own code, for its unit tests.
-add_library(helpgen_core STATIC
-  tools/helpgen/HelpBook.cpp tools/helpgen/HtmlHelpProject.cpp
-  tools/helpgen/ProgramTexts.cpp tools/helpgen/SettingLists.cpp tools/helpgen/WinHelpFile.cpp)
+include(tools/helpgen/Sources.cmake)
+add_library(helpgen_core STATIC ${TB_HELPGEN_CORE_SOURCES})
 tb_target(helpgen_core)
 target_link_libraries(unit_tests PRIVATE helpgen_core)

@@ -234,6 +234,18 @@ TEST(WinHelp, LongTopicsSpanBlocksAndManyKeywordsSpanPages) {
     ASSERT_EQ(keywords.size(), 302u); // the 300 and the two of the first topics
     EXPECT_GT(U16(reader.files["|KWBTREE"], 32), 1u); // more than one level
     for (std::size_t i = 1; i < keywords.size(); ++i) EXPECT_LT(keywords[i - 1].first, keywords[i].first);
+    // |KWMAP: each leaf page with the number of its first keyword, by which the root
+    // (2 levels) keys every leaf after the first.
+    const std::string &tree = reader.files["|KWBTREE"], &map = reader.files["|KWMAP"];
+    ASSERT_EQ(U16(tree, 32), 2u);
+    std::size_t first = 0, root = 38 + U16(tree, 26) * 0x800 + 6;
+    for (unsigned page = 0; page < U16(map, 0); first += U16(tree, 38 + page++ * 0x800 + 2)) {
+        EXPECT_EQ(U32(map, 2 + 6 * page), first);
+        EXPECT_EQ(U16(map, 6 + 6 * page), page);
+        if (page == 0) continue;
+        EXPECT_EQ(std::string(tree.substr(root).c_str()), keywords[first].first.c_str());
+        root = tree.find('\0', root) + 3;
+    }
 }
 
 TEST(WinHelp, ContentsFileMakesBooksOfTopicsWithChildren) {
