@@ -28,10 +28,6 @@ bool StillControl(HWND control, HWND dialog, int id) {
     return IsWindow(control) && GetParent(control) == dialog && GetDlgCtrlID(control) == id;
 }
 
-LRESULT SendToControl(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
-    return SendMessageA(Control(dialog, id), message, wParam, lParam);
-}
-
 // The top-level window that owns the dialog's messages (a page's main window).
 HWND MessageOwner(HWND dialog) {
     HWND owner = dialog;
@@ -53,12 +49,17 @@ std::string ItemText(HWND list, int index) {
 HWND Control(HWND dialog, int id) {
     auto key = std::make_pair(dialog, id);
     auto known = knownControls.find(key);
-    if (known != knownControls.end() && StillControl(known->second, dialog, id)) return known->second;
+    if (known != knownControls.end() && StillControl(known->second, dialog, id))
+        return known->second;
     HWND control = GetDlgItem(dialog, id);
     if (!control) return nullptr;
     if (knownControls.size() >= kKnownControlsLimit) knownControls.clear();
     knownControls[key] = control;
     return control;
+}
+
+LRESULT SendTo(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendMessageA(Control(dialog, id), message, wParam, lParam);
 }
 
 void SetMessageTitle(const char* title) {
@@ -69,22 +70,22 @@ const char* MessageTitle() {
 }
 
 void SetRadioIndex(HWND dialog, int firstId, int secondId, int index) {
-    SendToControl(dialog, firstId, BM_SETCHECK, index == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendToControl(dialog, secondId, BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendTo(dialog, firstId, BM_SETCHECK, index == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendTo(dialog, secondId, BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int GetRadioIndex(HWND dialog, int firstId, int secondId) {
-    if (SendToControl(dialog, firstId, BM_GETCHECK, 0, 0) == BST_CHECKED) return 0;
-    if (SendToControl(dialog, secondId, BM_GETCHECK, 0, 0) == BST_CHECKED) return 1;
+    if (SendTo(dialog, firstId, BM_GETCHECK, 0, 0) == BST_CHECKED) return 0;
+    if (SendTo(dialog, secondId, BM_GETCHECK, 0, 0) == BST_CHECKED) return 1;
     return -1;
 }
 
 void SetCheck(HWND dialog, int id, int checked) {
-    SendToControl(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendTo(dialog, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 int GetCheck(HWND dialog, int id) {
-    return SendToControl(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    return SendTo(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
 void SetListText(HWND dialog, int id, const std::string& text) {
@@ -134,6 +135,15 @@ std::string GetText(HWND dialog, int id) {
     std::vector<char> whole(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1, '\0');
     GetWindowTextA(control, whole.data(), static_cast<int>(whole.size()));
     return whole.data();
+}
+
+void SetText(HWND dialog, int id, const char* text) {
+    SetWindowTextA(Control(dialog, id), text);
+}
+
+int SystemInt(HWND dialog, int id) {
+    BOOL ok = FALSE;
+    return static_cast<int>(GetDlgItemInt(dialog, id, &ok, TRUE));
 }
 
 bool GetInt(HWND dialog, int id, int& value) {

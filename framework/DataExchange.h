@@ -14,6 +14,8 @@ namespace framework {
 // search: under Wine each GetDlgItem is a request to the window server, and one
 // data-check reads every control of six pages. UI thread only.
 HWND Control(HWND dialog, int id);
+// Sends `message` to the control `id` of `dialog`.
+LRESULT SendTo(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 // The title of the exchange messages (each program sets its own at start-up).
 void SetMessageTitle(const char* title);
@@ -42,6 +44,9 @@ bool GetInt(HWND dialog, int id, int& value);
 bool GetInt(HWND dialog, int id, int min, int max, int& value);
 
 std::string GetText(HWND dialog, int id);
+void SetText(HWND dialog, int id, const char* text);
+// The edit's signed number as the system reads it, 0 when its text holds none.
+int SystemInt(HWND dialog, int id);
 
 // Shows `message` for control `id` and gives it the focus (all text selected).
 void FailControl(HWND dialog, int id, const std::string& message);

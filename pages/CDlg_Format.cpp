@@ -2,7 +2,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Seam.h"
-#include "pages/NumberEdits.h"
+#include "pages/PageControls.h"
 #include "pages/PageTexts.h"
 #include "settings/PageIds.h"
 #include "resources/Tbk42Ids.h"
@@ -25,8 +25,21 @@ const int kMarginControls[] = {IDC_FORMAT_LEFT_LABEL, IDC_FORMAT_LEFT,        ID
 
 // The record's numbers in the order OK takes them: the five load positions (each with its
 // slider), paper length, margins, then the two corrections.
-const std::vector<const Row*>& Edits() {
-    static const std::vector<const Row*> edits = settings::RecordRowsAsTaken();
+const pages::ControlTable<FormatFields>& Edits() {
+    static const pages::ControlTable<FormatFields> edits = [] {
+        pages::ControlTable<FormatFields> controls;
+        for (const Row* row : settings::RecordRowsAsTaken()) {
+            pages::PageControl<FormatFields> edit =
+                pages::ControlOf<FormatFields>(*row, nullptr, [row](FormatFields& fields) -> int& {
+                    return settings::NumberOf(fields, *row);
+                });
+            int path = row->path;
+            if (row->slider)
+                edit.stop = [path](FormatFields& fields) -> int& { return fields.stop[path]; };
+            controls.push_back(edit);
+        }
+        return controls;
+    }();
     return edits;
 }
 
@@ -60,39 +73,23 @@ BOOL CDlg_Format::OnInitDialog() {
     SetWindowTextA(Handle(), title);
     bool margins = FormatNumber() != 0;
     for (int id : kMarginControls)
-        EnableWindow(Item(id), margins ? TRUE : FALSE);
-    SetUpRanges();
+        EnableWindow(framework::Control(Handle(), id), margins ? TRUE : FALSE);
+    pages::SetUpDownRanges(Handle(), Edits());
     return TRUE;
 }
 
 void CDlg_Format::ToControls() {
-    WriteControls([this] {
-        for (const Row* edit : Edits()) {
-            framework::SetInt(Handle(), edit->id, settings::NumberOf(fields, *edit));
-            if (edit->slider)
-                SendDlgItemMessageA(Handle(), edit->slider, TBM_SETPOS, TRUE,
-                                    fields.stop[edit->path]);
-        }
-    });
-}
-
-void CDlg_Format::SetUpRanges() {
-    for (const Row* edit : Edits()) {
-        if (edit->slider)
-            SendDlgItemMessageA(Handle(), edit->slider, TBM_SETRANGE, TRUE,
-                                MAKELPARAM(0, settings::kStopCount - 1));
-    }
-    for (const Row* edit : Edits())
-        pages::SetSpinRange(Handle(), edit->secondId, edit->rule);
+    WriteControls([this] { pages::ToControls(Handle(), Edits(), fields); });
 }
 
 void CDlg_Format::OnSliderScroll() {
     HWND focused = GetFocus();
-    for (const Row* edit : Edits()) {
-        if (!edit->slider || Item(edit->slider) != focused) continue;
+    for (const pages::PageControl<FormatFields>& edit : Edits()) {
+        const Row& row = *edit.row;
+        if (!row.slider || framework::Control(Handle(), row.slider) != focused) continue;
         int stop = static_cast<int>(SendMessageA(focused, TBM_GETPOS, 0, 0));
         if (stop < 0 || stop >= settings::kStopCount) return;
-        framework::SetInt(Handle(), edit->id, settings::StopsFor(PathOf(*edit))[stop]);
+        framework::SetInt(Handle(), row.id, settings::StopsFor(PathOf(row))[stop]);
         return;
     }
 }
@@ -101,35 +98,23 @@ void CDlg_Format::OnEditChange(const Row& edit) {
     settings::EditCheck check = pages::RunEditCheck(Handle(), edit.id, edit.rule, nullptr);
     if (edit.slider) {
         int stop = settings::NearestStop(check.value, settings::StopsFor(PathOf(edit)));
-        SendDlgItemMessageA(Handle(), edit.slider, TBM_SETPOS, TRUE, stop);
+        framework::SendTo(Handle(), edit.slider, TBM_SETPOS, TRUE, stop);
     }
 }
 
 bool CDlg_Format::CorrectMargins() {
-    BOOL ok = FALSE;
-    int left = static_cast<int>(GetDlgItemInt(Handle(), IDC_FORMAT_LEFT, &ok, TRUE));
-    int right = static_cast<int>(GetDlgItemInt(Handle(), IDC_FORMAT_RIGHT, &ok, TRUE));
+    int left = framework::SystemInt(Handle(), IDC_FORMAT_LEFT);
+    int right = framework::SystemInt(Handle(), IDC_FORMAT_RIGHT);
     if (right >= settings::LeastRightMargin(left)) return true;
     framework::Show(Handle(), kMarginTitle, {kMarginMessage, MB_OK | MB_ICONEXCLAMATION});
     framework::SetInt(Handle(), IDC_FORMAT_RIGHT, settings::LeastRightMargin(left));
-    SetFocus(Item(IDC_FORMAT_RIGHT));
+    SetFocus(framework::Control(Handle(), IDC_FORMAT_RIGHT));
     return false;
 }
 
 bool CDlg_Format::FromControls(FormatFields& taken) {
     taken = fields;
-    for (const Row* edit : Edits()) {
-        const settings::EditRuleInfo& rule = settings::GetEditRuleInfo(edit->rule);
-        int& value = settings::NumberOf(taken, *edit);
-        bool ok = settings::IsMargin(*edit)
-                      ? framework::GetInt(Handle(), edit->id, value)
-                      : framework::GetInt(Handle(), edit->id, rule.min, rule.max, value);
-        if (!ok) return false;
-        if (edit->slider)
-            taken.stop[edit->path] =
-                static_cast<int>(SendDlgItemMessageA(Handle(), edit->slider, TBM_GETPOS, 0, 0));
-    }
-    return true;
+    return pages::FromControls(Handle(), Edits(), taken);
 }
 
 void CDlg_Format::WriteRecord(const FormatFields& taken) {
@@ -149,11 +134,9 @@ void CDlg_Format::OnOK() {
 
 bool CDlg_Format::OnCommand(int id, int code, HWND control) {
     if (control && code == EN_CHANGE) {
-        for (const Row* edit : Edits()) {
-            if (edit->id != id) continue;
-            if (!IsWritingControls()) OnEditChange(*edit);
-            return true;
-        }
+        const pages::PageControl<FormatFields>* edit = pages::EditOf(Edits(), id);
+        if (edit && !IsWritingControls()) OnEditChange(*edit->row);
+        if (edit) return true;
     }
     return Dialog::OnCommand(id, code, control);
 }

@@ -31,7 +31,6 @@ protected:
 
 private:
     void ToControls();
-    void SetUpRanges();
     void OnSliderScroll();
     void OnEditChange(const settings::Row& edit);
     bool CorrectMargins();

@@ -16,15 +16,15 @@ using Control = pages::PageControl<P>;
 // them (the catalogue's order).
 enum Flag { kCutSheetFlag, kFrontTractorFlag, kRearTractorFlag };
 
-const std::vector<Control>& Controls() {
-    static const std::vector<Control> controls = pages::ControlsOf(kParamPage, kParamMembers);
+const pages::ControlTable<P>& Controls() {
+    static const pages::ControlTable<P> controls = pages::ControlsOf(kParamPage, kParamMembers);
     return controls;
 }
 
 } // namespace
 
 CPage_Param::CPage_Param()
-    : CTablePage(IDD_PAGE_PARAM, pages::TableOf(Controls()), LoadParamPage, StoreParamPage) {}
+    : CTablePage(IDD_PAGE_PARAM, Controls(), LoadParamPage, StoreParamPage) {}
 
 void CPage_Param::LoadFromBlock(settings::SettingsBlock& block) {
     for (bool& flag : outOfRange)
@@ -45,8 +45,8 @@ void CPage_Param::CheckCentringRange() {
         for (const Control& edit : table) {
             if (edit.kind != pages::ControlKind::Edit || edit.flag != flag) continue;
             // The write runs the edit's handler, which clears the flag.
-            SetDlgItemInt(Handle(), edit.id, GetEditRuleInfo(edit.rule).min, TRUE);
-            SetFocus(Item(edit.id));
+            framework::SetInt(Handle(), edit.Id(), GetEditRuleInfo(edit.row->rule).min);
+            SetFocus(framework::Control(Handle(), edit.Id()));
         }
     }
 }
@@ -55,7 +55,7 @@ bool CPage_Param::OnCommand(int id, int code, HWND control) {
     const Control* edit = control ? pages::EditOf(table, id) : nullptr;
     if (edit && code == EN_CHANGE) {
         if (!IsWritingControls()) {
-            pages::RunEditCheck(Handle(), edit->id, edit->rule,
+            pages::RunEditCheck(Handle(), edit->Id(), edit->row->rule,
                                 edit->flag < 0 ? nullptr : &outOfRange[edit->flag]);
             RaiseDataCheck();
         }

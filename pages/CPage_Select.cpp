@@ -14,22 +14,21 @@ using namespace settings;
 using S = SelectPageValues;
 using Control = pages::PageControl<S>;
 
-const std::vector<Control>& Controls() {
-    static const std::vector<Control> controls = pages::ControlsOf(kSelectPage, kSelectMembers);
+const pages::ControlTable<S>& Controls() {
+    static const pages::ControlTable<S> controls = pages::ControlsOf(kSelectPage, kSelectMembers);
     return controls;
 }
 
 } // namespace
 
 CPage_Select::CPage_Select()
-    : CTablePage(IDD_PAGE_SELECT, pages::TableOf(Controls()), settings::LoadSelectPage,
-                 settings::StoreSelectPage),
+    : CTablePage(IDD_PAGE_SELECT, Controls(), settings::LoadSelectPage, settings::StoreSelectPage),
       formatDialog(values.format0, values.longFormats) {}
 
 void CPage_Select::UpdateFormatButton() {
     char caption[64];
     std::snprintf(caption, sizeof caption, kFormatButtonCaption, values.currentFormat.c_str());
-    SetDlgItemTextA(Handle(), IDC_SELECT_FORMAT_BUTTON, caption);
+    framework::SetText(Handle(), IDC_SELECT_FORMAT_BUTTON, caption);
 }
 
 void CPage_Select::OpenFormatDialog() {

@@ -1,19 +1,23 @@
 #pragma once
-// A setting page whose controls are one table over its values struct (the parameter
-// and function-selection pages): the table fills the lists, moves the values both ways
-// and tells which notifications raise the data-check command; the core's load and
-// store rules move the values to and from the block.
+// A setting page whose controls are one table over its values struct (every page): the
+// table fills the lists, moves the values both ways and tells which notifications raise
+// the data-check command; the core's load and store rules move the values to and from
+// the block.
 #include "pages/CPage.h"
 #include "pages/PageControls.h"
 
+#include <functional>
+
 template <class PageValues> class CTablePage : public CPage {
 public:
-    using LoadRule = void (*)(settings::SettingsBlock&, PageValues&);
-    using StoreRule = void (*)(const PageValues&, settings::SettingsBlock&);
+    using LoadRule = std::function<void(settings::SettingsBlock&, PageValues&)>;
+    using StoreRule = std::function<void(const PageValues&, settings::SettingsBlock&)>;
 
-    CTablePage(UINT templateId, pages::ControlTable<PageValues> table, LoadRule load,
-               StoreRule store)
-        : CPage(templateId), table(table), load(load), store(store), lists(pages::ListsOf(table)) {}
+    // `table` outlives the page; `initial` are the members before the first load.
+    CTablePage(UINT templateId, const pages::ControlTable<PageValues>& table, LoadRule load,
+               StoreRule store, PageValues initial = PageValues())
+        : CPage(templateId), table(table), values(initial), load(load), store(store),
+          lists(pages::ListsOf(table)) {}
 
     void LoadFromBlock(settings::SettingsBlock& block) override {
         load(block, values);
@@ -44,7 +48,7 @@ protected:
         WriteControls([this] { pages::ToControls(Handle(), table, values); });
     }
 
-    const pages::ControlTable<PageValues> table;
+    const pages::ControlTable<PageValues>& table;
     PageValues values;
 
 private:

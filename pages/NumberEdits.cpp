@@ -8,11 +8,11 @@ namespace pages {
 
 void SetSpinRange(HWND dialog, int spin, settings::EditRule rule) {
     const settings::EditRuleInfo& info = settings::GetEditRuleInfo(rule);
-    SendDlgItemMessageA(dialog, spin, UDM_SETRANGE, 0, MAKELPARAM(info.max, info.min));
+    framework::SendTo(dialog, spin, UDM_SETRANGE, 0, MAKELPARAM(info.max, info.min));
 }
 
 settings::EditCheck RunEditCheck(HWND dialog, int id, settings::EditRule rule, bool* flag) {
-    HWND control = GetDlgItem(dialog, id);
+    HWND control = framework::Control(dialog, id);
     settings::EditCheck check =
         settings::CheckEdit(rule, framework::GetText(dialog, id), GetFocus() == control);
     if (flag && check.clearsFlag) *flag = false;

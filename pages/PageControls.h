@@ -1,66 +1,39 @@
 #pragma once
-// A page's controls in one table, each with the member of the page's values it edits.
-// The table drives the drop-down lists' items, the exchange in both directions, the
-// up-down ranges and which notifications raise the data-check command.
+// A dialog's controls in one table, each from its setting's row in the catalogue and with
+// the member of the dialog's values it edits. The table drives the drop-down lists' items,
+// the exchange in both directions, the up-down and slider ranges and which notifications
+// raise the data-check command: for the setting pages and the format dialog alike.
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "pages/NumberEdits.h"
 #include "settings/Catalogue.h"
 
+#include <commctrl.h>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace pages {
 
-enum class ControlKind { List, Radio, Edit };
+enum class ControlKind { List, Radio, Check, Edit };
 
 template <class Values> struct PageControl {
+    const settings::Row* row; // its ids (a radio pair's second button, an edit's up-down
+                              // control and slider) and its edit rule
     ControlKind kind;
-    int id;
-    int secondId;              // Radio: the second button; Edit: its up-down control
-    std::string Values::*text; // List
-    int Values::*number;       // Radio: index (-1 none); Edit: value
-    framework::ListItems items;
-    std::size_t limit;       // List: the longest text taken, in CP932 bytes
-    settings::EditRule rule; // Edit: its checks while typing, its up-down range
-    bool rangeOnStore;       // Edit: taking the value refuses one outside the range
-    int flag;                // Edit: index of its out-of-range flag, -1 for none
+    std::function<std::string&(Values&)> text; // List
+    std::function<int&(Values&)> number;       // Radio: index (-1 none); Check: 0/1; Edit
+    std::function<int&(Values&)> stop;         // Edit with a slider: the slider's stop
+    std::size_t limit = 0;                     // List: the longest text taken, in CP932 bytes
+    bool rangeOnStore = false; // Edit: taking the value refuses one outside the range
+    int flag = -1;             // Edit: index of its out-of-range flag, -1 for none
+
+    int Id() const { return row->id; }
 };
 
-// A page's table: its controls in member order.
-template <class Values> struct ControlTable {
-    const PageControl<Values>* first;
-    std::size_t count;
-    const PageControl<Values>* begin() const { return first; }
-    const PageControl<Values>* end() const { return first + count; }
-};
-
-template <class Values, std::size_t N>
-ControlTable<Values> TableOf(const PageControl<Values> (&controls)[N]) {
-    return {controls, N};
-}
-
-// A drop-down list holding one of `items`.
-template <class Values, class Texts>
-PageControl<Values> ListControl(int id, std::string Values::*member, const Texts& items,
-                                std::size_t limit) {
-    return {ControlKind::List,    id,    0, member, nullptr, framework::ListOf(id, items), limit,
-            settings::EditRule{}, false, -1};
-}
-
-// Two radio buttons: index 0 for the first, 1 for the second.
-template <class Values> PageControl<Values> RadioPair(int first, int second, int Values::*member) {
-    return {ControlKind::Radio,   first, second, nullptr, member, {}, 0,
-            settings::EditRule{}, false, -1};
-}
-
-// A number edit with its up-down control, checked by `rule` while the user types.
-template <class Values>
-PageControl<Values> NumberEdit(int id, int spin, int Values::*member, settings::EditRule rule,
-                               bool rangeOnStore, int flag = -1) {
-    return {ControlKind::Edit, id, spin, nullptr, member, {}, 0, rule, rangeOnStore, flag};
-}
+// A dialog's table: its controls in the order they are taken.
+template <class Values> using ControlTable = std::vector<PageControl<Values>>;
 
 // The out-of-range flag of a number edit: its place among the page's edits that have one.
 inline int FlagOf(const settings::Row& row) {
@@ -73,112 +46,157 @@ inline int FlagOf(const settings::Row& row) {
     return -1;
 }
 
-// The control of a member, from its setting's row in the catalogue. An edit with an
-// out-of-range flag is not range-checked when taken: the flag reports its value.
-template <class Values>
-PageControl<Values> ControlOf(int page, const settings::MemberOf<Values>& member) {
-    const settings::Row& row = settings::FindRow(page, member.key);
-    if (row.kind == settings::Kind::Radio) return RadioPair(row.id, row.secondId, member.number);
-    if (row.kind == settings::Kind::Number) {
-        int flag = FlagOf(row);
-        return NumberEdit(row.id, row.secondId, member.number, row.rule, flag < 0, flag);
+inline ControlKind KindOf(const settings::Row& row) {
+    switch (row.kind) {
+    case settings::Kind::Radio:
+        return ControlKind::Radio;
+    case settings::Kind::Switch:
+        return row.control == settings::SwitchControl::Radio ? ControlKind::Radio
+                                                             : ControlKind::Check;
+    case settings::Kind::Number:
+    case settings::Kind::Record:
+        return ControlKind::Edit;
+    default:
+        return ControlKind::List;
     }
-    framework::ListItems items{row.id, row.list.texts, static_cast<std::size_t>(row.list.count)};
-    return {ControlKind::List,    row.id, 0, member.text, nullptr, items, member.limit,
-            settings::EditRule{}, false,  -1};
 }
 
-// A page's controls, in the order of its members.
+// The control of `row`, editing the text or number that `text` or `number` finds in the
+// values. An edit with an out-of-range flag is not range-checked when taken (the flag
+// reports its value), nor is a margin (its order is checked instead).
+template <class Values>
+PageControl<Values> ControlOf(const settings::Row& row, std::function<std::string&(Values&)> text,
+                              std::function<int&(Values&)> number, std::size_t limit = 0) {
+    PageControl<Values> control{&row, KindOf(row), text, number, nullptr, limit};
+    if (control.kind != ControlKind::Edit) return control;
+    control.flag = row.kind == settings::Kind::Number ? FlagOf(row) : -1;
+    control.rangeOnStore = control.flag < 0 && !settings::IsMargin(row);
+    return control;
+}
+
+// A page's controls, from its members in their order.
 template <class Values, std::size_t N>
-std::vector<PageControl<Values>>
-ControlsOf(int page, const std::array<settings::MemberOf<Values>, N>& members) {
-    std::vector<PageControl<Values>> controls;
-    for (const settings::MemberOf<Values>& member : members)
-        controls.push_back(ControlOf(page, member));
+ControlTable<Values> ControlsOf(int page,
+                                const std::array<settings::MemberOf<Values>, N>& members) {
+    ControlTable<Values> controls;
+    for (const settings::MemberOf<Values>& member : members) {
+        std::string Values::*text = member.text;
+        int Values::*number = member.number;
+        std::function<std::string&(Values&)> textOf;
+        if (text) textOf = [text](Values& values) -> std::string& { return values.*text; };
+        std::function<int&(Values&)> numberOf;
+        if (number) numberOf = [number](Values& values) -> int& { return values.*number; };
+        controls.push_back(
+            ControlOf<Values>(settings::FindRow(page, member.key), textOf, numberOf, member.limit));
+    }
     return controls;
 }
 
 template <class Values>
-ControlTable<Values> TableOf(const std::vector<PageControl<Values>>& controls) {
-    return {controls.data(), controls.size()};
-}
-
-template <class Values> std::vector<framework::ListItems> ListsOf(ControlTable<Values> table) {
+std::vector<framework::ListItems> ListsOf(const ControlTable<Values>& table) {
     std::vector<framework::ListItems> lists;
     for (const PageControl<Values>& control : table) {
-        if (control.kind == ControlKind::List) lists.push_back(control.items);
+        const settings::Row& row = *control.row;
+        if (control.kind == ControlKind::List)
+            lists.push_back({row.id, row.list.texts, static_cast<std::size_t>(row.list.count)});
     }
     return lists;
 }
 
+// Writes the values into the controls (reads the values only).
 template <class Values>
-void ToControls(HWND page, ControlTable<Values> table, const Values& values) {
+void ToControls(HWND page, const ControlTable<Values>& table, Values& values) {
     for (const PageControl<Values>& control : table) {
+        const settings::Row& row = *control.row;
         switch (control.kind) {
         case ControlKind::List:
-            framework::SetListText(page, control.id, values.*control.text);
+            framework::SetListText(page, row.id, control.text(values));
             break;
         case ControlKind::Radio:
-            framework::SetRadioIndex(page, control.id, control.secondId, values.*control.number);
+            framework::SetRadioIndex(page, row.id, row.secondId, control.number(values));
+            break;
+        case ControlKind::Check:
+            framework::SetCheck(page, row.id, control.number(values));
             break;
         case ControlKind::Edit:
-            framework::SetInt(page, control.id, values.*control.number);
+            framework::SetInt(page, row.id, control.number(values));
+            if (control.stop)
+                framework::SendTo(page, row.slider, TBM_SETPOS, TRUE, control.stop(values));
             break;
         }
     }
+}
+
+template <class Values>
+bool TakeEdit(HWND page, const PageControl<Values>& control, Values& values) {
+    const settings::Row& row = *control.row;
+    const settings::EditRuleInfo& rule = settings::GetEditRuleInfo(row.rule);
+    bool ok = control.rangeOnStore
+                  ? framework::GetInt(page, row.id, rule.min, rule.max, control.number(values))
+                  : framework::GetInt(page, row.id, control.number(values));
+    if (ok && control.stop)
+        control.stop(values) = static_cast<int>(framework::SendTo(page, row.slider, TBM_GETPOS));
+    return ok;
 }
 
 // Takes one control's value; false when its check refused it (the member keeps its
 // value).
 template <class Values>
 bool TakeControl(HWND page, const PageControl<Values>& control, Values& values) {
+    const settings::Row& row = *control.row;
     switch (control.kind) {
     case ControlKind::List:
-        return framework::GetListText(page, control.id, control.limit, values.*control.text);
+        return framework::GetListText(page, row.id, control.limit, control.text(values));
     case ControlKind::Radio:
-        values.*control.number = framework::GetRadioIndex(page, control.id, control.secondId);
+        control.number(values) = framework::GetRadioIndex(page, row.id, row.secondId);
+        return true;
+    case ControlKind::Check:
+        control.number(values) = framework::GetCheck(page, row.id);
         return true;
     case ControlKind::Edit:
-        if (!control.rangeOnStore)
-            return framework::GetInt(page, control.id, values.*control.number);
-        {
-            const settings::EditRuleInfo& rule = settings::GetEditRuleInfo(control.rule);
-            return framework::GetInt(page, control.id, rule.min, rule.max, values.*control.number);
-        }
+        return TakeEdit(page, control, values);
     }
     return false;
 }
 
 // Takes the controls in table order; the first refusal stops the exchange.
-template <class Values> bool FromControls(HWND page, ControlTable<Values> table, Values& values) {
+template <class Values>
+bool FromControls(HWND page, const ControlTable<Values>& table, Values& values) {
     for (const PageControl<Values>& control : table) {
         if (!TakeControl(page, control, values)) return false;
     }
     return true;
 }
 
-// True for the lists and radio buttons of the table: every notification of theirs
-// raises the data-check command (the edits raise it from their change handlers).
-template <class Values> bool Notifies(ControlTable<Values> table, int id) {
+// True for the lists, check boxes and radio buttons of the table: every notification of
+// theirs raises the data-check command (the edits raise it from their change handlers).
+template <class Values> bool Notifies(const ControlTable<Values>& table, int id) {
     for (const PageControl<Values>& control : table) {
         if (control.kind == ControlKind::Edit) continue;
-        if (control.id == id || (control.kind == ControlKind::Radio && control.secondId == id))
+        if (control.Id() == id ||
+            (control.kind == ControlKind::Radio && control.row->secondId == id))
             return true;
     }
     return false;
 }
 
 // The edit of the table with id `id`; null when there is none.
-template <class Values> const PageControl<Values>* EditOf(ControlTable<Values> table, int id) {
+template <class Values>
+const PageControl<Values>* EditOf(const ControlTable<Values>& table, int id) {
     for (const PageControl<Values>& control : table) {
-        if (control.kind == ControlKind::Edit && control.id == id) return &control;
+        if (control.kind == ControlKind::Edit && control.Id() == id) return &control;
     }
     return nullptr;
 }
 
-template <class Values> void SetUpDownRanges(HWND page, ControlTable<Values> table) {
+// The up-down ranges of the edits and the ten stops of their sliders.
+template <class Values> void SetUpDownRanges(HWND page, const ControlTable<Values>& table) {
     for (const PageControl<Values>& control : table) {
-        if (control.kind == ControlKind::Edit) SetSpinRange(page, control.secondId, control.rule);
+        if (control.kind != ControlKind::Edit) continue;
+        if (control.stop)
+            framework::SendTo(page, control.row->slider, TBM_SETRANGE, TRUE,
+                              MAKELPARAM(0, settings::kStopCount - 1));
+        SetSpinRange(page, control.row->secondId, control.row->rule);
     }
 }
 

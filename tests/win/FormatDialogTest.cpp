@@ -124,11 +124,13 @@ TEST_F(FormatDialogTest, MarginsInTheWrongOrderAreCorrectedBeforeOk) {
     EXPECT_EQ("レフトマージン幅／ライトマージン幅", ui.messages[0].caption);
 }
 
-TEST_F(FormatDialogTest, EmptyLoadPositionIsRefusedOnceAndChangesNothing) {
+// OK takes the load positions before the margins, which the catalogue lists first.
+TEST_F(FormatDialogTest, EmptyEditsAreRefusedOnceInTheOrderOkTakesThem) {
     std::string before;
-    Run({OpenDialog(),
+    Run({[&] { ChooseFormat(3); }, OpenDialog(),
          [&] {
-             before = Record0();
+             before = Record(3);
+             Type(ids::kFormatLeft, "");
              Type(ids::kFormatEditRear, "");
              EXPECT_EQ("", Text(ids::kFormatEditRear));
          },
@@ -136,7 +138,7 @@ TEST_F(FormatDialogTest, EmptyLoadPositionIsRefusedOnceAndChangesNothing) {
          [&] {
              EXPECT_TRUE(IsWindow(Dialog()));
              EXPECT_EQ(Control(ids::kFormatEditRear), GetFocus());
-             EXPECT_EQ(before, Record0());
+             EXPECT_EQ(before, Record(3));
          },
          Press(IDCANCEL)});
     ASSERT_EQ(1u, ui.messages.size());
