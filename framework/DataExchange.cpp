@@ -166,8 +166,7 @@ bool GetInt(HWND dialog, int id, int min, int max, int& value) {
 }
 
 void FailControl(HWND dialog, int id, const std::string& message) {
-    Ui().ShowMessage(MessageOwner(dialog), message.c_str(), MessageTitle(),
-                     MB_OK | MB_ICONEXCLAMATION);
+    Show(MessageOwner(dialog), MessageTitle(), {message.c_str(), MB_OK | MB_ICONEXCLAMATION});
     HWND control = Control(dialog, id);
     SetFocus(control);
     char className[16] = {};
