@@ -1,101 +1,103 @@
 #pragma once
-// The ids the Windows tests drive and check, written out as numbers of their own, so
-// that a wrong number in the program's resource headers makes a test fail instead of
-// passing along with it.
+// The ids the Windows tests drive and check, under the tests' names, from the programs'
+// headers; the conformance test pins their numbers.
+#include "resources/Tbk42Ids.h"
+#include "settings/PageIds.h"
+
 namespace ids {
 
 // Menu commands (menu 142) and the page's data-check command.
-constexpr int kLoadCommand = 32781;
-constexpr int kSaveCommand = 32782;
-constexpr int kReceiveCommand = 32803;
-constexpr int kSendCommand = 32784;
-constexpr int kFactoryCommand = 32785;
-constexpr int kChoosePrinterCommand = 32798;
-constexpr int kExitCommand = 32783;
-constexpr int kSelectPageCommand = 32771;
-constexpr int kParamPageCommand = 32801;
-constexpr int kMsw1PageCommand = 32773;
-constexpr int kMsw2PageCommand = 32778;
-constexpr int kMsw3PageCommand = 32779;
-constexpr int kMsw4PageCommand = 32780;
-constexpr int kHelpCommand = 32806;
-constexpr int kAboutCommand = 16;
-constexpr int kDataCheckCommand = 32805;
+constexpr int kLoadCommand = ID_FILE_LOAD;
+constexpr int kSaveCommand = ID_FILE_SAVE;
+constexpr int kReceiveCommand = ID_RECEIVE;
+constexpr int kSendCommand = ID_SEND;
+constexpr int kFactoryCommand = ID_FACTORY;
+constexpr int kChoosePrinterCommand = ID_CHOOSE_PRINTER;
+constexpr int kExitCommand = ID_EXIT;
+constexpr int kSelectPageCommand = ID_PAGE_SELECT;
+constexpr int kParamPageCommand = ID_PAGE_PARAM;
+constexpr int kMsw1PageCommand = ID_PAGE_MSW1;
+constexpr int kMsw2PageCommand = ID_PAGE_MSW2;
+constexpr int kMsw3PageCommand = ID_PAGE_MSW3;
+constexpr int kMsw4PageCommand = ID_PAGE_MSW4;
+constexpr int kHelpCommand = ID_HELP_CONTENTS;
+constexpr int kAboutCommand = ID_ABOUT;
+constexpr int kDataCheckCommand = ID_DATA_CHECK;
 
 // Toolbar buttons.
-constexpr int kLoadButton = 2000;
-constexpr int kSaveButton = 2001;
-constexpr int kReceiveButton = 2002;
-constexpr int kSendButton = 2003;
-constexpr int kFactoryButton = 2004;
-constexpr int kPrinterButton = 2005;
+constexpr int kLoadButton = ID_TB_LOAD;
+constexpr int kSaveButton = ID_TB_SAVE;
+constexpr int kReceiveButton = ID_TB_RECEIVE;
+constexpr int kSendButton = ID_TB_SEND;
+constexpr int kFactoryButton = ID_TB_FACTORY;
+constexpr int kPrinterButton = ID_TB_PRINTER;
 
 // Resources.
-constexpr int kAcceleratorTable = 142;
-constexpr int kMainTemplate = 102;
-constexpr int kMsw1Template = 129;
+constexpr int kAcceleratorTable = IDR_MAIN;
+constexpr int kMainTemplate = IDD_MAIN;
+constexpr int kMsw1Template = IDD_PAGE_MSW1;
 
 // Tabs of the main window, and its tab control.
 enum Tab { kSelectTab = 0, kParamTab = 1, kMsw1Tab = 2, kMsw2Tab = 3, kMsw3Tab = 4, kMsw4Tab = 5 };
-constexpr int kTabControl = 1000;
+constexpr int kTabControl = IDC_TAB;
 
 // Memory-switch pages: the controls of value 0 unless named otherwise.
-constexpr int kMsw1Country = 1010;
-constexpr int kMsw1DcEnabled = 1016;
-constexpr int kMsw1DcDisabled = 1235;
-constexpr int kMsw1AutoCrLf = 1008;
-constexpr int kMsw1PrintCrOnly = 1011;
-constexpr int kMsw1CrReturnOnly = 1014;
-constexpr int kMsw2SlashedZero = 1016; // check box
-constexpr int kMsw2PaperOutPrinting = 1017;
-constexpr int kMsw2PaperOutAlways = 1018;
-constexpr int kMsw2DotsNative = 1019;
-constexpr int kMsw2DotsCopy = 1236;
-constexpr int kMsw2ModeHd = 1020;
-constexpr int kMsw2Data8 = 1021;
-constexpr int kMsw2Width136 = 1022;
-constexpr int kMsw2Bidirectional = 1024;
-constexpr int kMsw3LanNo = 1031;
-constexpr int kMsw3RememberYes = 1027;
-constexpr int kMsw3LoadEscA = 1029;
-constexpr int kMsw3CutFeedOff = 1028;
-constexpr int kMsw3SlashedZero = 1026; // check box
-constexpr int kMsw3SkipOff = 1030;
-constexpr int kMsw4EdgeDetect = 1031;
-constexpr int kMsw4FeederThroughput = 1032;
-constexpr int kMsw4CutTof = 1236;
-constexpr int kMsw4DotBidirectional = 1009;
-constexpr int kMsw4SpeedNormal = 1035;
-constexpr int kMsw4GuideEjectCommanded = 1036;
-constexpr int kMsw4FeederEjectCommanded = 1037;
-constexpr int kMsw4GuideAuto = 1039;
+constexpr int kMsw1Country = IDC_MSW1_COUNTRY;
+constexpr int kMsw1DcEnabled = IDC_MSW1_DC_ENABLED;
+constexpr int kMsw1DcDisabled = IDC_MSW1_DC_DISABLED;
+constexpr int kMsw1AutoCrLf = IDC_MSW1_AUTO_CRLF;
+constexpr int kMsw1PrintCrOnly = IDC_MSW1_PRINT_CR;
+constexpr int kMsw1CrReturnOnly = IDC_MSW1_CR_RETURN;
+constexpr int kMsw2SlashedZero = IDC_MSW2_SLASHED_ZERO; // check box
+constexpr int kMsw2PaperOutPrinting = IDC_MSW2_PAPER_OUT_PRINTING;
+constexpr int kMsw2PaperOutAlways = IDC_MSW2_PAPER_OUT_ALWAYS;
+constexpr int kMsw2DotsNative = IDC_MSW2_DOTS_NATIVE;
+constexpr int kMsw2DotsCopy = IDC_MSW2_DOTS_COPY;
+constexpr int kMsw2ModeHd = IDC_MSW2_MODE_HD;
+constexpr int kMsw2Data8 = IDC_MSW2_DATA_8;
+constexpr int kMsw2Width136 = IDC_MSW2_WIDTH_136;
+constexpr int kMsw2Bidirectional = IDC_MSW2_BIDIRECTIONAL;
+constexpr int kMsw3LanNo = IDC_MSW3_LAN_NO;
+constexpr int kMsw3RememberYes = IDC_MSW3_REMEMBER_YES;
+constexpr int kMsw3LoadEscA = IDC_MSW3_LOAD_ESC_A;
+constexpr int kMsw3CutFeedOff = IDC_MSW3_CUT_FEED_OFF;
+constexpr int kMsw3SlashedZero = IDC_MSW3_SLASHED_ZERO; // check box
+constexpr int kMsw3SkipOff = IDC_MSW3_SKIP_OFF;
+constexpr int kMsw4EdgeDetect = IDC_MSW4_EDGE_DETECT;
+constexpr int kMsw4FeederThroughput = IDC_MSW4_FEEDER_THROUGHPUT;
+constexpr int kMsw4CutTof = IDC_MSW4_CUT_TOF;
+constexpr int kMsw4DotBidirectional = IDC_MSW4_DOT_BIDIRECTIONAL;
+constexpr int kMsw4SpeedNormal = IDC_MSW4_SPEED_NORMAL;
+constexpr int kMsw4GuideEjectCommanded = IDC_MSW4_GUIDE_EJECT_COMMANDED;
+constexpr int kMsw4FeederEjectCommanded = IDC_MSW4_FEEDER_EJECT_COMMANDED;
+constexpr int kMsw4GuideAuto = IDC_MSW4_GUIDE_AUTO;
 
 // Parameter page edits.
-constexpr int kCentringCutSheet = 1061;
-constexpr int kCentringFront = 1062;
-constexpr int kCentringRear = 1063;
-constexpr int kFeedTime = 1064;
+constexpr int kCentringCutSheet = IDC_PARAM_CENTRING_CUT;
+constexpr int kCentringFront = IDC_PARAM_CENTRING_FRONT;
+constexpr int kCentringRear = IDC_PARAM_CENTRING_REAR;
+constexpr int kFeedTime = IDC_PARAM_FEED_TIME;
 
 // Function-selection page.
-constexpr int kFormatList = 1056;
-constexpr int kFormatButton = 1002;
+constexpr int kFormatList = IDC_SELECT_FORMAT;
+constexpr int kFormatButton = IDC_SELECT_FORMAT_BUTTON;
 
 // Format dialog.
-constexpr int kFormatEditFront = 1060;
-constexpr int kFormatEditRear = 1200;
-constexpr int kFormatEditGuide = 1062;
-constexpr int kFormatEditFeeder = 1066;
-constexpr int kFormatEditPostcard = 1064;
-constexpr int kFormatSliderFront = 1094;
-constexpr int kFormatSliderGuide = 1095;
-constexpr int kFormatSliderFeeder = 1102;
-constexpr int kFormatSliderPostcard = 1096;
-constexpr int kFormatLength = 1054;
-constexpr int kFormatLeft = 1201;
-constexpr int kFormatRight = 1202;
-constexpr int kFormatCutAdjust = 1061;
+constexpr int kFormatEditFront = IDC_FORMAT_EDIT_FRONT;
+constexpr int kFormatEditRear = IDC_FORMAT_EDIT_REAR;
+constexpr int kFormatEditGuide = IDC_FORMAT_EDIT_GUIDE;
+constexpr int kFormatEditFeeder = IDC_FORMAT_EDIT_FEEDER;
+constexpr int kFormatEditPostcard = IDC_FORMAT_EDIT_POSTCARD;
+constexpr int kFormatSliderFront = IDC_FORMAT_SLIDER_FRONT;
+constexpr int kFormatSliderGuide = IDC_FORMAT_SLIDER_GUIDE;
+constexpr int kFormatSliderFeeder = IDC_FORMAT_SLIDER_FEEDER;
+constexpr int kFormatSliderPostcard = IDC_FORMAT_SLIDER_POSTCARD;
+constexpr int kFormatLength = IDC_FORMAT_LENGTH;
+constexpr int kFormatLeft = IDC_FORMAT_LEFT;
+constexpr int kFormatRight = IDC_FORMAT_RIGHT;
+constexpr int kFormatCutAdjust = IDC_FORMAT_CUT_ADJUST;
 
 // Printer-selection dialog.
-constexpr int kPrinterList = 1069;
+constexpr int kPrinterList = IDC_PRINTER_LIST;
 
 } // namespace ids
