@@ -5,6 +5,7 @@
 #include "framework/DataExchange.h"
 #include "framework/ProgramWindow.h"
 #include "framework/System.h"
+#include "printer/win32/Spooler.h"
 #include "text/Path.h"
 
 #include <commctrl.h>
@@ -33,6 +34,8 @@ bool CApp_Main::InitInstance() {
     // Marks this copy as running until the process ends; without it the program runs
     // unprotected.
     HANDLE marker = CreateMutexA(nullptr, TRUE, name.c_str());
+    // The main window's first question is the printer: the spooler starts meanwhile.
+    printer::PrefetchUsablePrinters(printer::CurrentFamily());
     // The system draws dialog controls in 3-D for a program marked for Windows 4.0, as
     // this one is, so there is no 3-D subclassing library to turn on.
     framework::SetMessageTitle(kMessageTitle);

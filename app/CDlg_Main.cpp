@@ -73,9 +73,12 @@ BOOL CDlg_Main::OnInitDialog() {
     workingBlock = printerSnapshot = fileSnapshot = settings::FactoryBlock;
     EnableSendCommand(false);
     sendPending = true;
-    CreateTabsAndPages();
+    CreateTabs();
     UnpackBlock(workingBlock);
     ChoosePrinter();
+    // The first page's window is made once the printer is chosen: the main window is not
+    // shown before, and the start-up's questions come sooner without it.
+    ShowWindow(PageWindow(kSelectPage), SW_SHOW);
     pageSelect.UpdateFormatButton();
     startupDone = true;
     AdjustSystemMenu();
@@ -105,7 +108,7 @@ void CDlg_Main::CreateStatusBar() {
     SendMessageA(statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
 
-void CDlg_Main::CreateTabsAndPages() {
+void CDlg_Main::CreateTabs() {
     HWND tabs = TabControl();
     if (!tabImages) {
         tabImages = ImageList_LoadImageA(Module(), MAKEINTRESOURCEA(IDB_TABS), 16, 1, kTabImageMask,
@@ -119,12 +122,15 @@ void CDlg_Main::CreateTabsAndPages() {
         item.iImage = kPages[index].image;
         SendMessageA(tabs, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
     }
-    for (int index = 0; index < kPageCount; ++index) {
-        CPage& page = Page(index);
-        page.Create(Handle());
-        SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ShowWindow(page.Handle(), index == kSelectPage ? SW_SHOW : SW_HIDE);
-    }
+}
+
+HWND CDlg_Main::PageWindow(int index) {
+    CPage& page = Page(index);
+    if (page.Handle()) return page.Handle();
+    // Made hidden, above the tab control; the page's initialisation shows its members.
+    page.Create(Handle());
+    SetWindowPos(page.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return page.Handle();
 }
 
 HWND CDlg_Main::TabControl() const {
@@ -147,16 +153,21 @@ void CDlg_Main::SelectPage(int index) {
 void CDlg_Main::ShowCurrentPage() {
     int current = CurrentPage();
     if (current < 0 || current >= kPageCount) return;
-    for (int index = 0; index < kPageCount; ++index)
-        ShowWindow(Page(index).Handle(), SW_HIDE);
-    HWND shown = Page(current).Handle();
+    HWND shown = PageWindow(current);
+    for (int index = 0; index < kPageCount; ++index) {
+        if (index != current && Page(index).Handle()) ShowWindow(Page(index).Handle(), SW_HIDE);
+    }
     ShowWindow(shown, SW_SHOW);
     if (GetFocus() != TabControl()) SetFocus(shown);
 }
 
 void CDlg_Main::PackBlock(settings::SettingsBlock& block) {
-    for (int index = 0; index < kPageCount; ++index)
+    for (int index = 0; index < kPageCount; ++index) {
+        // A refusal's message comes with its page in view: a page whose values would be
+        // refused is shown first (and made, if it never was).
+        if (Page(index).ValuesRefused() && index != CurrentPage()) SelectPage(index);
         Page(index).StoreToBlock(block);
+    }
 }
 
 void CDlg_Main::UnpackBlock(settings::SettingsBlock& block) {

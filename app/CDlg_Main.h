@@ -25,10 +25,13 @@ public:
 
     // Makes tab `index` current and shows its page.
     void SelectPage(int index);
+    // The window of page `index`, made now (hidden) when the page has never been shown.
+    HWND PageWindow(int index);
     // Packs the pages (once start-up is done) and enables the send command when a send
     // is pending or the block differs from the printer's copy.
     void UpdateSendCommand();
-    // Runs every page's store, then load, in the fixed page order.
+    // Runs every page's store, or load, in the fixed page order. Packing reads only the
+    // controls edited since the last pack.
     void PackBlock(settings::SettingsBlock& block);
     void UnpackBlock(settings::SettingsBlock& block);
     void ConfirmExit();
@@ -95,7 +98,8 @@ private:
     void LocateHelpFile();
     void CreateToolbar();
     void CreateStatusBar();
-    void CreateTabsAndPages();
+    // The six tabs; a page's window is made when the page is first shown.
+    void CreateTabs();
     void ShowCurrentPage();
     void EnableSendCommand(bool enabled);
     // Enables or greys every command with a state in kCommands, menu item and button.

@@ -20,30 +20,34 @@ HWND CDlg_Printer::List() const {
     return Item(IDC_PRINTER_LIST);
 }
 
+INT_PTR CDlg_Printer::Choose(HWND owner) {
+    rows = printer::ListUsablePrinters(printer::CurrentFamily());
+    printerCount = static_cast<unsigned>(rows.size());
+    // No printer, and the only one at start-up, are decided without the dialog, whose
+    // window is then never made.
+    if (printerCount == 0) {
+        Refuse(owner, message::kNoPrinter, true);
+        return IDCANCEL;
+    }
+    if (printerCount == 1 && !startupDone) return Take(owner, rows[0]) ? IDOK : IDCANCEL;
+    return DoModal(owner);
+}
+
 BOOL CDlg_Printer::OnInitDialog() {
     CreateColumns();
-    rows = printer::ListUsablePrinters(printer::CurrentFamily());
     for (const printer::PrinterRow& row : rows)
         AddRow(row);
-    printerCount = static_cast<unsigned>(rows.size());
-    if (printerCount == 0) {
-        Refuse(message::kNoPrinter, true);
-        return TRUE;
-    }
     int selected = printerName.empty() ? 0 : RowOfName(printerName);
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageA(List(), LVM_SETITEMSTATE, selected < 0 ? 0 : selected,
                  reinterpret_cast<LPARAM>(&state));
-    if (printerCount == 1 && !startupDone) {
-        Accept(); // the only printer is taken without showing the dialog
-        return TRUE;
-    }
     for (const printer::PrinterRow& row : rows) {
         if (row.connection != kFilePort) return TRUE;
     }
-    Refuse(message::kOnlyFiles, true);
+    Refuse(Handle(), message::kOnlyFiles, true);
+    End(IDCANCEL); // reached only where the exit is observed instead of carried out
     return TRUE;
 }
 
@@ -96,11 +100,19 @@ int CDlg_Printer::RowOfName(const std::string& name) const {
     return -1;
 }
 
-void CDlg_Printer::Refuse(const framework::Message& refusal, bool endProcess) {
-    message::Tell(Handle(), refusal);
-    if (!endProcess) return;
-    framework::Ui().EndProcess(1);
-    End(IDCANCEL); // reached only where the exit is observed instead of carried out
+void CDlg_Printer::Refuse(HWND owner, const framework::Message& refusal, bool endProcess) {
+    message::Tell(owner, refusal);
+    if (endProcess) framework::Ui().EndProcess(1);
+}
+
+bool CDlg_Printer::Take(HWND owner, const printer::PrinterRow& row) {
+    printerName = row.name;
+    portName = row.connection;
+    if (portName != kFilePort) return true;
+    // A file port is refused; as the only printer it ends the program.
+    if (printerCount == 1) Refuse(owner, message::kFileOnlyRow, true);
+    else Refuse(owner, message::kFileChooseOther, false);
+    return false;
 }
 
 void CDlg_Printer::Accept() {
@@ -109,15 +121,9 @@ void CDlg_Printer::Accept() {
         message::Tell(Handle(), message::kNoneChosen);
         return;
     }
-    printerName = CellText(selected, 0);
-    portName = CellText(selected, 1);
-    if (portName != kFilePort) {
-        End(IDOK);
-    } else if (printerCount == 1) {
-        Refuse(message::kFileOnlyRow, true);
-    } else {
-        Refuse(message::kFileChooseOther, false);
-    }
+    if (Take(Handle(), {CellText(selected, 0), CellText(selected, 1)})) End(IDOK);
+    // Reached only where the exit is observed instead of carried out.
+    else if (printerCount == 1) End(IDCANCEL);
 }
 
 bool CDlg_Printer::OnNotify(NMHDR* header, LRESULT& result) {

@@ -12,6 +12,10 @@ class CDlg_Printer : public framework::Dialog {
 public:
     CDlg_Printer();
 
+    // Lists the printers and lets the user choose one: IDOK with the choice in the names
+    // below, IDCANCEL otherwise. The dialog is shown only when there is a choice to make.
+    INT_PTR Choose(HWND owner);
+
     // Preset with the current choice before a run; the accepted row after IDOK.
     std::string printerName;
     std::string portName;
@@ -31,8 +35,10 @@ private:
     int RowOfName(const std::string& name) const;
     std::string CellText(int row, int column) const;
     void Accept();
+    // Takes `row` as the choice; false when it is refused (a file port).
+    bool Take(HWND owner, const printer::PrinterRow& row);
     // Shows `refusal`; then ends the process when asked to.
-    void Refuse(const framework::Message& refusal, bool endProcess);
+    void Refuse(HWND owner, const framework::Message& refusal, bool endProcess);
 
     std::vector<printer::PrinterRow> rows;
 };

@@ -33,7 +33,7 @@ void CDlg_Main::ChoosePrinter() {
     dialog.printerName = printerName;
     dialog.portName = portName;
     dialog.startupDone = startupDone;
-    INT_PTR result = dialog.DoModal(Handle());
+    INT_PTR result = dialog.Choose(Handle());
     if (result == IDOK) {
         ApplyPrinterChoice(dialog);
     } else if (result == IDCANCEL) {

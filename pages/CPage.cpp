@@ -3,5 +3,6 @@
 #include "resources/Tbk42Ids.h"
 
 void CPage::RaiseDataCheck() {
+    edited = true;
     SendMessageA(Handle(), WM_COMMAND, ID_DATA_CHECK, 0);
 }

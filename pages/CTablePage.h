@@ -21,13 +21,18 @@ public:
 
     void LoadFromBlock(settings::SettingsBlock& block) override {
         load(block, values);
-        ToControls();
+        if (Handle()) ToControls();
     }
     bool StoreToBlock(settings::SettingsBlock& block) override {
-        bool ok = pages::FromControls(Handle(), table, values);
+        bool ok = !ValuesRefused();
+        if (Handle() && (edited || !ok)) {
+            ok = pages::FromControls(Handle(), table, values);
+            edited = !ok;
+        }
         store(values, block);
         return ok;
     }
+    bool ValuesRefused() const override { return pages::Refuses(table, values); }
     const PageValues& Values() const { return values; }
 
 protected:

@@ -168,6 +168,22 @@ bool FromControls(HWND page, const ControlTable<Values>& table, Values& values) 
     return true;
 }
 
+// True when taking the controls would refuse one, the controls holding `values`: a list
+// text longer than its limit or an edit outside the range it is checked against. (The
+// accessors only read here; they take the values by reference for the other direction.)
+template <class Values> bool Refuses(const ControlTable<Values>& table, const Values& values) {
+    Values& read = const_cast<Values&>(values);
+    for (const PageControl<Values>& control : table) {
+        if (control.kind == ControlKind::List && control.text(read).size() > control.limit)
+            return true;
+        if (control.kind != ControlKind::Edit || !control.rangeOnStore) continue;
+        const settings::EditRuleInfo& rule = settings::GetEditRuleInfo(control.row->rule);
+        int value = control.number(read);
+        if (value < rule.min || value > rule.max) return true;
+    }
+    return false;
+}
+
 // True for the lists, check boxes and radio buttons of the table: every notification of
 // theirs raises the data-check command (the edits raise it from their change handlers).
 template <class Values> bool Notifies(const ControlTable<Values>& table, int id) {

@@ -139,9 +139,42 @@ bool Win32PrinterSource::CanOpenForUse(const std::string& printerName) {
     return handle != nullptr;
 }
 
-std::vector<PrinterRow> ListUsablePrinters(WindowsFamily family) {
+namespace {
+
+std::vector<PrinterRow> ListNow(WindowsFamily family) {
     Win32PrinterSource source;
     return ListModelPrinters(source, family);
+}
+
+// The one prefetch: its thread until the listing has been taken, its family and list.
+struct Prefetch {
+    HANDLE thread = nullptr;
+    WindowsFamily family;
+    std::vector<PrinterRow> rows;
+} prefetch;
+
+DWORD WINAPI ListInBackground(LPVOID) {
+    prefetch.rows = ListNow(prefetch.family);
+    return 0;
+}
+
+} // namespace
+
+void PrefetchUsablePrinters(WindowsFamily family) {
+    if (prefetch.thread) return;
+    prefetch.family = family;
+    DWORD id = 0; // Windows 95 refuses a null thread id
+    prefetch.thread = CreateThread(nullptr, 0, ListInBackground, nullptr, 0, &id);
+}
+
+std::vector<PrinterRow> ListUsablePrinters(WindowsFamily family) {
+    if (!prefetch.thread) return ListNow(family);
+    WaitForSingleObject(prefetch.thread, INFINITE);
+    CloseHandle(prefetch.thread);
+    prefetch.thread = nullptr;
+    std::vector<PrinterRow> rows;
+    rows.swap(prefetch.rows);
+    return prefetch.family == family ? rows : ListNow(family);
 }
 
 namespace {

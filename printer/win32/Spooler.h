@@ -24,8 +24,14 @@ public:
     bool CanOpenForUse(const std::string& printerName) override;
 };
 
-// The usable printers of the model, listed as `family` does.
+// The usable printers of the model, listed as `family` does. The first listing after
+// PrefetchUsablePrinters is the one that call started.
 std::vector<PrinterRow> ListUsablePrinters(WindowsFamily family);
+
+// Starts the listing on a worker thread, so that the spooler's start-up overlaps the
+// program's own; the next ListUsablePrinters waits for it. Without a thread the listing
+// is simply made when asked for.
+void PrefetchUsablePrinters(WindowsFamily family);
 
 using SpoolerFactory = std::function<std::unique_ptr<Spooler>()>;
 

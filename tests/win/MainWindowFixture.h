@@ -43,11 +43,12 @@ protected:
         return RunInModalLoop([this] { return window.DoModal(nullptr); }, steps);
     }
 
-    HWND PageItem(int tab, int id) const { return GetDlgItem(window.Page(tab).Handle(), id); }
-    bool Checked(int tab, int id) const {
+    // A control of a page; the page's window is made (hidden) if it was never shown.
+    HWND PageItem(int tab, int id) { return GetDlgItem(window.PageWindow(tab), id); }
+    bool Checked(int tab, int id) {
         return SendMessageA(PageItem(tab, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
-    std::string Text(int tab, int id) const { return WindowText(PageItem(tab, id)); }
+    std::string Text(int tab, int id) { return WindowText(PageItem(tab, id)); }
     // Types `text` into an edit of a page the way the user replaces its contents: the
     // edit has the focus and its text changes.
     void Type(int tab, int id, const char* text) {

@@ -153,21 +153,26 @@ TEST_F(MainWindowTest, SystemMenuFollowsTheWindowState) {
     });
 }
 
-TEST_F(MainWindowTest, DataCheckFromAPageReevaluatesTheSendCommand) {
+TEST_F(MainWindowTest, DataCheckFromAPageReadsOnlyEditedControls) {
     Run({[&] {
         // After a successful send nothing is pending and the command is greyed.
         SendMessageA(window.Handle(), WM_COMMAND, ids::kSendCommand, 0);
         ASSERT_FALSE(window.SendPending());
         ASSERT_TRUE(MenuGreyed(ids::kSendCommand));
         ASSERT_FALSE(ButtonEnabled(ids::kSendButton));
-        // A switch changed without a notification: only the data check finds it.
-        HWND always = PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutAlways);
+        // A switch changed without a notification is no edit: the data check does not
+        // read the page again.
+        HWND page = window.PageWindow(ids::kMsw2Tab);
         HWND printing = PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting);
-        SendMessageA(always, BM_SETCHECK, BST_UNCHECKED, 0);
+        SendMessageA(PageItem(ids::kMsw2Tab, ids::kMsw2PaperOutAlways), BM_SETCHECK, BST_UNCHECKED,
+                     0);
         SendMessageA(printing, BM_SETCHECK, BST_CHECKED, 0);
+        SendMessageA(page, WM_COMMAND, ids::kDataCheckCommand, 0);
         EXPECT_TRUE(MenuGreyed(ids::kSendCommand));
-        // Sent by a page to itself: the ordinary routing takes it to the main window.
-        SendMessageA(window.Page(ids::kMsw2Tab).Handle(), WM_COMMAND, ids::kDataCheckCommand, 0);
+        // Its notification makes it an edit; the page sends the data check to itself and
+        // the ordinary routing takes it to the main window, which reads the page.
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(ids::kMsw2PaperOutPrinting, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(printing));
         EXPECT_FALSE(MenuGreyed(ids::kSendCommand));
         EXPECT_TRUE(ButtonEnabled(ids::kSendButton));
     }});

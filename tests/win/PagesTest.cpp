@@ -182,3 +182,59 @@ TEST_F(PagesTest, LoadingNeverFlagsAndClearsATypedFlag) {
         EXPECT_FALSE(Flagged());
     }});
 }
+
+// Only the first page has a window at start-up; the others are made when first needed
+// and then show what was loaded while they had none.
+TEST_F(PagesTest, PagesMadeLaterShowTheValuesLoadedBeforeHand) {
+    Run({[&] {
+        for (int tab = ids::kParamTab; tab <= ids::kMsw4Tab; ++tab)
+            EXPECT_EQ(nullptr, window.Page(tab).Handle()) << tab;
+        settings::SettingsBlock block = settings::FactoryBlock;
+        block.SetText(settings::field::centring_cut_sheet, "50");
+        block.At(settings::field::msw2, 0) = 0x00; // paper out: while printing
+        window.UnpackBlock(block);
+        window.SelectPage(ids::kParamTab);
+        EXPECT_EQ("50", Text(ids::kParamTab, ids::kCentringCutSheet));
+        EXPECT_TRUE(Checked(ids::kMsw2Tab, ids::kMsw2PaperOutPrinting));
+        settings::SettingsBlock packed = settings::FactoryBlock;
+        window.PackBlock(packed);
+        EXPECT_TRUE(packed == block);
+    }});
+}
+
+// No load rule lets the block give a value the parameter page refuses, so the test puts
+// one into the members of the page that was never shown, as a load would.
+TEST_F(PagesTest, ARefusedValueOnAPageNeverShownShowsThePageWithItsMessage) {
+    Run({[&] {
+        auto& values = const_cast<settings::ParamPageValues&>(window.ParamPage().Values());
+        values.sheetGuideFeedTime = 9;
+        SendMessageA(window.Handle(), WM_COMMAND, ids::kDataCheckCommand, 0);
+        EXPECT_EQ(ids::kParamTab, window.CurrentPage());
+        EXPECT_EQ(PageItem(ids::kParamTab, ids::kFeedTime), GetFocus());
+        EXPECT_EQ("9", Text(ids::kParamTab, ids::kFeedTime));
+    }});
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ("2 から 5 までの整数を入力してください。", ui.messages[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), ui.messages[0].type & MB_ICONMASK);
+}
+
+// A refused edit stays an edit: every data check reads it again and refuses it again
+// until it is corrected, with the focus in it each time.
+TEST_F(PagesTest, ARefusedEditIsReadAgainAtEveryDataCheckUntilCorrected) {
+    Run({[&] {
+        window.SelectPage(ids::kParamTab);
+        SetFocus(window.TabControl()); // not in the edit: its handler leaves 9 in place
+        HWND edit = PageItem(ids::kParamTab, ids::kFeedTime);
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("9"));
+        EXPECT_EQ(edit, GetFocus());
+        SetFocus(window.TabControl());
+        SendMessageA(PageItem(ids::kMsw1Tab, ids::kMsw1DcDisabled), BM_CLICK, 0, 0);
+        EXPECT_EQ(edit, GetFocus());
+        Type(ids::kParamTab, ids::kFeedTime, "3");
+        SendMessageA(PageItem(ids::kMsw1Tab, ids::kMsw1DcEnabled), BM_CLICK, 0, 0);
+        EXPECT_EQ('3', window.WorkingBlock().At(settings::field::sheet_guide_feed_time_digit));
+    }});
+    ASSERT_EQ(2u, ui.messages.size());
+    for (const wintest::ShownMessage& message : ui.messages)
+        EXPECT_EQ("2 から 5 までの整数を入力してください。", message.text);
+}

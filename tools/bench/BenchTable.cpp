@@ -28,8 +28,13 @@ std::vector<bench::Row> Rows() {
          "Wine notepad", "start.notepad", Goal::RatioAtMost, 1.0},
         {"Minimal exe (printer list + message box): start to its window", "start.floor",
          Unit::Milliseconds, "Wine notepad", "start.notepad", Goal::None, 0},
-        {"One data-check (pack six pages, 270-byte compare, enabling)", "datacheck",
-         Unit::Microseconds, "270-byte compare alone", "compare", Goal::ValueAtMost, 100},
+        {"TBK42: peak working set by its first visible window", "memory.tbk42", Unit::KiB,
+         "Wine notepad", "memory.notepad", Goal::None, 0},
+        {"One data-check after an edit (the edited page read, 270-byte compare, enabling)",
+         "datacheck", Unit::Microseconds, "270-byte compare alone", "compare", Goal::ValueAtMost,
+         100},
+        {"First switch to a page (its window made), mean of five", "switch.first",
+         Unit::Milliseconds, "repaint of the shown page", "repaint", Goal::None, 0},
     };
     for (const auto& page : kSwitches) {
         rows.push_back({page[0], page[1], Unit::Milliseconds, "repaint of the shown page", "repaint",

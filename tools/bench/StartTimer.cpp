@@ -4,9 +4,12 @@
 //
 // Each run starts every command once, in turns (the order alternates between runs so
 // neither is always first), waits for the first visible top-level window of the new
-// process, ends the process and prints "sample start.KEY MICROSECONDS". All runs share
-// this process's Wine server and prefix.
+// process, ends the process and prints "sample start.KEY MICROSECONDS" and the process's
+// peak working set by then, "sample memory.KEY BYTES". All runs share this process's Wine
+// server and prefix.
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,8 +49,13 @@ double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     return static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
 }
 
-// Microseconds to the first window, or a negative value when there was none in 30 s.
-double TimeStart(const Program& program) {
+struct Start {
+    double microseconds = -1; // negative when no window came within 30 s
+    double peakBytes = 0;
+};
+
+// Microseconds to the first window and the peak working set by then.
+Start TimeStart(const Program& program) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -55,18 +63,22 @@ double TimeStart(const Program& program) {
     line.push_back('\0');
     LARGE_INTEGER start, now;
     QueryPerformanceCounter(&start);
+    Start result;
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         std::fprintf(stderr, "benchstart: cannot start %s (error %lu)\n",
                      program.commandLine.c_str(), GetLastError());
-        return -1;
+        return result;
     }
-    double elapsed = -1;
     for (;;) {
         bool shown = HasVisibleWindow(process.dwProcessId);
         QueryPerformanceCounter(&now);
         if (shown) {
-            elapsed = Seconds(start, now) * 1e6;
+            result.microseconds = Seconds(start, now) * 1e6;
+            PROCESS_MEMORY_COUNTERS memory = {};
+            memory.cb = sizeof memory;
+            if (GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory))
+                result.peakBytes = static_cast<double>(memory.PeakWorkingSetSize);
             break;
         }
         if (Seconds(start, now) > 30 || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0)
@@ -77,8 +89,9 @@ double TimeStart(const Program& program) {
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    if (elapsed < 0) std::fprintf(stderr, "benchstart: no window from %s\n", program.key.c_str());
-    return elapsed;
+    if (result.microseconds < 0)
+        std::fprintf(stderr, "benchstart: no window from %s\n", program.key.c_str());
+    return result;
 }
 
 } // namespace
@@ -100,12 +113,14 @@ int main(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         for (std::size_t turn = 0; turn < programs.size(); ++turn) {
             const Program& program = programs[(turn + run) % programs.size()];
-            double elapsed = TimeStart(program);
-            if (elapsed < 0) {
+            Start measured = TimeStart(program);
+            if (measured.microseconds < 0) {
                 ++failures;
                 continue;
             }
-            std::printf("sample start.%s %.0f\n", program.key.c_str(), elapsed);
+            std::printf("sample start.%s %.0f\n", program.key.c_str(), measured.microseconds);
+            if (measured.peakBytes > 0)
+                std::printf("sample memory.%s %.0f\n", program.key.c_str(), measured.peakBytes);
             std::fflush(stdout);
             Sleep(100); // lets the ended process's resources go before the next start
         }
