@@ -64,10 +64,8 @@ CDlg_Main::~CDlg_Main() {
 }
 
 BOOL CDlg_Main::OnInitDialog() {
-    InstallMenu();
     LocateHelpFile();
     programIcon.Apply(Handle());
-    CreateToolbar();
     CreateStatusBar();
     startupDone = false;
     workingBlock = printerSnapshot = fileSnapshot = settings::FactoryBlock;
@@ -76,8 +74,12 @@ BOOL CDlg_Main::OnInitDialog() {
     CreateTabs();
     UnpackBlock(workingBlock);
     ChoosePrinter();
-    // The first page's window is made once the printer is chosen: the main window is not
-    // shown before, and the start-up's questions come sooner without it.
+    // What the printer choice does not need is made once it is over: the window is not
+    // shown before, and the choice's questions come sooner without it. The commands'
+    // states, set meanwhile on the template's menu, go to the menu and toolbar made now.
+    InstallMenu();
+    CreateToolbar();
+    EnableCommands();
     ShowWindow(PageWindow(kSelectPage), SW_SHOW);
     pageSelect.UpdateFormatButton();
     startupDone = true;
