@@ -66,20 +66,21 @@ CDlg_Main::~CDlg_Main() {
 BOOL CDlg_Main::OnInitDialog() {
     LocateHelpFile();
     programIcon.Apply(Handle());
-    CreateStatusBar();
     startupDone = false;
     workingBlock = printerSnapshot = fileSnapshot = settings::FactoryBlock;
     EnableSendCommand(false);
     sendPending = true;
-    CreateTabs();
     UnpackBlock(workingBlock);
     ChoosePrinter();
-    // What the printer choice does not need is made once it is over: the window is not
-    // shown before, and the choice's questions come sooner without it. The commands'
-    // states, set meanwhile on the template's menu, go to the menu and toolbar made now.
+    // The window's parts are made once the printer choice is over: the window is not
+    // shown before, and the choice's questions come sooner without them. They then show
+    // the states and the printer the choice has set.
     InstallMenu();
     CreateToolbar();
     EnableCommands();
+    CreateStatusBar();
+    ShowPrinter();
+    CreateTabs();
     ShowWindow(PageWindow(kSelectPage), SW_SHOW);
     pageSelect.UpdateFormatButton();
     startupDone = true;

@@ -90,6 +90,8 @@ private:
     static const PageEntry kPages[kPageCount];
 
     void ApplyPrinterChoice(const CDlg_Printer& dialog);
+    // Shows the current printer and its connection in the status bar.
+    void ShowPrinter();
     void ReportReadBack(const printer::ReadBackResult& result);
     void ReadBackCommand();
     void ShowHelp();

@@ -54,15 +54,22 @@ void CDlg_Main::ApplyPrinterChoice(const CDlg_Printer& dialog) {
     readBackEnabled = canReadBack;
     if (!canReadBack) sendEnabled = true;
     EnableCommands();
-    SetStatusPart(statusBar, 0, kStatusPrinter, dialog.printerName);
-    SetStatusPart(statusBar, 1, kStatusConnection, dialog.portName);
     printerName = dialog.printerName;
     portName = dialog.portName;
+    ShowPrinter();
     if (canReadBack && ReadBackSettings()) return;
     if (startupDone) {
         sendPending = true;
         ShowFactorySettings();
     }
+}
+
+void CDlg_Main::ShowPrinter() {
+    // The bar is made after the start-up choice, which then calls this again; its parts
+    // stay empty until a printer has been chosen.
+    if (!statusBar || (printerName.empty() && portName.empty())) return;
+    SetStatusPart(statusBar, 0, kStatusPrinter, printerName);
+    SetStatusPart(statusBar, 1, kStatusConnection, portName);
 }
 
 void CDlg_Main::SendSettings() {

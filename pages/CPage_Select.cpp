@@ -26,6 +26,7 @@ CPage_Select::CPage_Select()
       formatDialog(values.format0, values.longFormats) {}
 
 void CPage_Select::UpdateFormatButton() {
+    if (!Handle()) return; // the window is made later and then captioned
     char caption[64];
     std::snprintf(caption, sizeof caption, kFormatButtonCaption, values.currentFormat.c_str());
     framework::SetText(Handle(), IDC_SELECT_FORMAT_BUTTON, caption);
