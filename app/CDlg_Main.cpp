@@ -64,8 +64,6 @@ CDlg_Main::~CDlg_Main() {
 }
 
 BOOL CDlg_Main::OnInitDialog() {
-    LocateHelpFile();
-    programIcon.Apply(Handle());
     startupDone = false;
     workingBlock = printerSnapshot = fileSnapshot = settings::FactoryBlock;
     EnableSendCommand(false);
@@ -75,6 +73,8 @@ BOOL CDlg_Main::OnInitDialog() {
     // The window's parts are made once the printer choice is over: the window is not
     // shown before, and the choice's questions come sooner without them. They then show
     // the states and the printer the choice has set.
+    LocateHelpFile();
+    programIcon.Apply(Handle());
     InstallMenu();
     CreateToolbar();
     EnableCommands();

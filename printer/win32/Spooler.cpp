@@ -155,6 +155,7 @@ struct Prefetch {
 
 DWORD WINAPI ListInBackground(LPVOID) {
     prefetch.rows = ListNow(prefetch.family);
+    framework::LoadSystemLibrary("ole32.dll");
     return 0;
 }
 
