@@ -165,12 +165,14 @@ void CDlg_Main::ShowCurrentPage() {
 }
 
 void CDlg_Main::PackBlock(settings::SettingsBlock& block) {
+    packing = true;
     for (int index = 0; index < kPageCount; ++index) {
         // A refusal's message comes with its page in view: a page whose values would be
         // refused is shown first (and made, if it never was).
         if (Page(index).ValuesRefused() && index != CurrentPage()) SelectPage(index);
         Page(index).StoreToBlock(block);
     }
+    packing = false;
 }
 
 void CDlg_Main::UnpackBlock(settings::SettingsBlock& block) {

@@ -146,6 +146,7 @@ private:
     char helpPath[MAX_PATH] = {};
     bool sendPending = false;
     bool startupDone = false;
+    bool packing = false; // while PackBlock runs
     // Set by a save whose file could not be written (the user has been told).
     bool saveRefused = false;
     std::string printerName;

@@ -96,6 +96,9 @@ bool CDlg_Main::OnCommand(int id, int code, HWND control) {
 }
 
 void CDlg_Main::UpdateSendCommand() {
+    // A data check that a pack's own focus moves raise (a page shown, a refused control
+    // focused) is answered by that pack, which then sets the command itself.
+    if (packing) return;
     if (startupDone) PackBlock(workingBlock);
     EnableSendCommand(sendPending || workingBlock != printerSnapshot);
 }

@@ -62,6 +62,16 @@ TEST_F(SpoolerList, BothListingsFindThePrinterOnLpt1) {
     }
 }
 
+// The start-up's listing read ahead on a worker thread: the next listing waits for it.
+TEST_F(SpoolerList, AListingReadAheadIsTheNextListing) {
+    printer::PrefetchUsablePrinters(printer::CurrentFamily());
+    for (int listing = 0; listing < 2; ++listing) {
+        EXPECT_EQ(std::vector<printer::PrinterRow>({{kModel, "LPT1:"}}),
+                  printer::ListUsablePrinters(printer::CurrentFamily()))
+            << listing;
+    }
+}
+
 TEST_F(SpoolerSend, JobArrivesByteExact) {
     std::vector<unsigned char> block(270);
     for (std::size_t i = 0; i < block.size(); ++i)
