@@ -110,8 +110,8 @@ bool CDlg_Printer::Take(HWND owner, const printer::PrinterRow& row) {
     portName = row.connection;
     if (portName != kFilePort) return true;
     // A file port is refused; as the only printer it ends the program.
-    if (printerCount == 1) Refuse(owner, message::kFileOnlyRow, true);
-    else Refuse(owner, message::kFileChooseOther, false);
+    bool onlyPrinter = printerCount == 1;
+    Refuse(owner, onlyPrinter ? message::kFileOnlyRow : message::kFileChooseOther, onlyPrinter);
     return false;
 }
 
@@ -121,9 +121,11 @@ void CDlg_Printer::Accept() {
         message::Tell(Handle(), message::kNoneChosen);
         return;
     }
-    if (Take(Handle(), {CellText(selected, 0), CellText(selected, 1)})) End(IDOK);
-    // Reached only where the exit is observed instead of carried out.
-    else if (printerCount == 1) End(IDCANCEL);
+    if (Take(Handle(), {CellText(selected, 0), CellText(selected, 1)})) {
+        End(IDOK);
+    } else if (printerCount == 1) {
+        End(IDCANCEL); // reached only where the exit is observed instead of carried out
+    }
 }
 
 bool CDlg_Printer::OnNotify(NMHDR* header, LRESULT& result) {

@@ -2,7 +2,7 @@
 
 #include "resources/Tbk42Ids.h"
 
-void CPage::RaiseDataCheck() {
-    edited = true;
+void CPage::RaiseDataCheck(int controlId) {
+    MarkEdited(controlId);
     SendMessageA(Handle(), WM_COMMAND, ID_DATA_CHECK, 0);
 }

@@ -57,7 +57,7 @@ bool CPage_Param::OnCommand(int id, int code, HWND control) {
         if (!IsWritingControls()) {
             pages::RunEditCheck(Handle(), edit->Id(), edit->row->rule,
                                 edit->flag < 0 ? nullptr : &outOfRange[edit->flag]);
-            RaiseDataCheck();
+            RaiseDataCheck(edit->Id());
         }
         return true;
     }

@@ -37,13 +37,13 @@ void CPage_Select::OpenFormatDialog() {
     if (number == 0) formatDialog.ReadShortRecord();
     if (number > 0) formatDialog.ReadLongRecord(number);
     formatDialog.SetFormatName(values.currentFormat);
-    if (formatDialog.DoModal(GetParent(Handle())) == IDOK) RaiseDataCheck();
+    if (formatDialog.DoModal(GetParent(Handle())) == IDOK) RaiseDataCheck(0);
 }
 
 bool CPage_Select::OnCommand(int id, int code, HWND control) {
     if (control && id == IDC_SELECT_FORMAT) {
         // The caption follows the stored name, which the data check has just taken.
-        RaiseDataCheck();
+        RaiseDataCheck(id);
         UpdateFormatButton();
         return true;
     }

@@ -24,11 +24,9 @@ public:
         if (Handle()) ToControls();
     }
     bool StoreToBlock(settings::SettingsBlock& block) override {
-        bool ok = !ValuesRefused();
-        if (Handle() && (edited || !ok)) {
-            ok = pages::FromControls(Handle(), table, values);
-            edited = !ok;
-        }
+        bool all = ValuesRefused();
+        bool ok = !all;
+        if (Handle()) ok = pages::FromEditedControls(Handle(), table, values, edited, all);
         store(values, block);
         return ok;
     }
@@ -46,9 +44,10 @@ protected:
         return TRUE;
     }
     bool OnCommand(int id, int code, HWND control) override {
-        if (control && pages::Notifies(table, id)) RaiseDataCheck();
+        if (control && pages::Notifies(table, id)) RaiseDataCheck(id);
         return CPage::OnCommand(id, code, control);
     }
+    void MarkEdited(int controlId) override { pages::MarkEdited(table, controlId, edited); }
     void ToControls() {
         WriteControls([this] { pages::ToControls(Handle(), table, values); });
     }
@@ -60,4 +59,6 @@ private:
     LoadRule load;
     StoreRule store;
     std::vector<framework::ListItems> lists;
+    // By table row: the control was edited since it was last taken.
+    std::vector<bool> edited = std::vector<bool>(table.size());
 };

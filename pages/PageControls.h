@@ -159,13 +159,35 @@ bool TakeControl(HWND page, const PageControl<Values>& control, Values& values) 
     return false;
 }
 
+// Marks the row of control `id` (either button of a radio pair) in `edited`.
+template <class Values>
+void MarkEdited(const ControlTable<Values>& table, int id, std::vector<bool>& edited) {
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        const PageControl<Values>& control = table[row];
+        if (control.Id() == id ||
+            (control.kind == ControlKind::Radio && control.row->secondId == id))
+            edited[row] = true;
+    }
+}
+
+// Takes the controls marked in `edited` (all of them when `all`) in table order and
+// clears their marks; the first refusal stops the exchange and keeps its mark.
+template <class Values>
+bool FromEditedControls(HWND page, const ControlTable<Values>& table, Values& values,
+                        std::vector<bool>& edited, bool all) {
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (!all && !edited[row]) continue;
+        edited[row] = !TakeControl(page, table[row], values);
+        if (edited[row]) return false;
+    }
+    return true;
+}
+
 // Takes the controls in table order; the first refusal stops the exchange.
 template <class Values>
 bool FromControls(HWND page, const ControlTable<Values>& table, Values& values) {
-    for (const PageControl<Values>& control : table) {
-        if (!TakeControl(page, control, values)) return false;
-    }
-    return true;
+    std::vector<bool> marks(table.size());
+    return FromEditedControls(page, table, values, marks, true);
 }
 
 // True when taking the controls would refuse one, the controls holding `values`: a list

@@ -155,7 +155,6 @@ struct Prefetch {
 
 DWORD WINAPI ListInBackground(LPVOID) {
     prefetch.rows = ListNow(prefetch.family);
-    framework::LoadSystemLibrary("ole32.dll");
     return 0;
 }
 

@@ -37,16 +37,16 @@ std::vector<bench::Row> Rows() {
          Unit::Milliseconds, "repaint of the shown page", "repaint", Goal::None, 0},
     };
     for (const auto& page : kSwitches) {
-        rows.push_back({page[0], page[1], Unit::Milliseconds, "repaint of the shown page", "repaint",
-                        Goal::None, 0});
+        rows.push_back({page[0], page[1], Unit::Milliseconds, "repaint of the shown page",
+                        "repaint", Goal::None, 0});
     }
     std::vector<bench::Row> rest = {
         {"TBSetup copy work for the disk (fixed pauses out)", "setup.copy", Unit::Milliseconds,
          "cp -r of dist/ into the prefix", "cp", Goal::RatioAtMost, 1.2},
         {"TBSetup whole install worker (fixed pauses out)", "setup.work", Unit::Milliseconds,
          "cp -r of dist/ into the prefix", "cp", Goal::None, 0},
-        {"TBK42.EXE (i686, stripped)", "size.tbk42", Unit::KiB, nullptr, nullptr,
-         Goal::ValueAtMost, 256 * 1024},
+        {"TBK42.EXE (i686, stripped)", "size.tbk42", Unit::KiB, nullptr, nullptr, Goal::ValueAtMost,
+         256 * 1024},
         {"TBSetup.exe (i686, stripped)", "size.tbsetup", Unit::KiB, nullptr, nullptr,
          Goal::ValueAtMost, 128 * 1024},
         {"dist/ on a 1.44 MB floppy (512-byte clusters)", "dist", Unit::KiB, nullptr, nullptr,

@@ -157,7 +157,8 @@ int main(int argc, char** argv) {
     INT_PTR result = window.DoModal(nullptr);
     framework::SetUi(nullptr);
     if (answers.exitCode >= 0 || result != IDOK) {
-        std::fprintf(stderr, "benchpages: the main window did not run (no printer of the model?)\n");
+        std::fprintf(stderr,
+                     "benchpages: the main window did not run (no printer of the model?)\n");
         return 1;
     }
     return 0;

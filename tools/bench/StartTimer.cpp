@@ -102,8 +102,10 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         std::string argument = argv[i];
         std::size_t equals = argument.find('=');
-        if (equals == std::string::npos || equals == 0) runs = 0;
-        else programs.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
+        if (equals == std::string::npos || equals == 0)
+            runs = 0;
+        else
+            programs.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
     }
     if (runs <= 0 || programs.empty()) {
         std::fprintf(stderr, "usage: benchstart.exe RUNS KEY=COMMAND-LINE...\n");
