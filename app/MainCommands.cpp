@@ -96,8 +96,9 @@ bool CDlg_Main::OnCommand(int id, int code, HWND control) {
 }
 
 void CDlg_Main::UpdateSendCommand() {
-    // A data check that a pack's own focus moves raise (a page shown, a refused control
-    // focused) is answered by that pack, which then sets the command itself.
+    // A data check raised by a pack's own focus moves (a page shown, a refused control
+    // focused) would pack again inside it and repeat its message: the pack under way
+    // stands for it.
     if (packing) return;
     if (startupDone) PackBlock(workingBlock);
     EnableSendCommand(sendPending || workingBlock != printerSnapshot);
