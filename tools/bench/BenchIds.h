@@ -9,7 +9,6 @@ constexpr int kShowMsw1Page = 32773;   // Ctrl+1
 constexpr int kShowMsw2Page = 32778;   // Ctrl+2
 constexpr int kShowMsw3Page = 32779;   // Ctrl+3
 constexpr int kShowMsw4Page = 32780;   // Ctrl+4
-constexpr int kParamTab = 1;           // the parameter page's tab
-constexpr int kParamFont1 = 1058;      // its list "フォント１(&1)"
+constexpr int kParamFont1 = 1058;      // the parameter page's list "フォント１(&1)"
 
 } // namespace benchids

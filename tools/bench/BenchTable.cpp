@@ -30,7 +30,7 @@ std::vector<bench::Row> Rows() {
          Unit::Milliseconds, "Wine notepad", "start.notepad", Goal::None, 0},
         {"TBK42: peak working set by its first visible window", "memory.tbk42", Unit::KiB,
          "Wine notepad", "memory.notepad", Goal::None, 0},
-        {"One data-check after an edit (the edited page read, 270-byte compare, enabling)",
+        {"One data-check after an edit (the edited control read, 270-byte compare, enabling)",
          "datacheck", Unit::Microseconds, "270-byte compare alone", "compare", Goal::ValueAtMost,
          100},
         {"First switch to a page (its window made), mean of five", "switch.first",

@@ -44,9 +44,12 @@ struct TabCommand {
 
 // Every switch leaves the tab of the one before, ending on the first tab again.
 const TabCommand kSwitches[] = {
-    {"ctrl-p", benchids::kShowParamPage, 1}, {"ctrl-1", benchids::kShowMsw1Page, 2},
-    {"ctrl-2", benchids::kShowMsw2Page, 3},  {"ctrl-3", benchids::kShowMsw3Page, 4},
-    {"ctrl-4", benchids::kShowMsw4Page, 5},  {"ctrl-k", benchids::kShowSelectPage, 0},
+    {"ctrl-p", benchids::kShowParamPage, CDlg_Main::kParamPage},
+    {"ctrl-1", benchids::kShowMsw1Page, CDlg_Main::kMsw1Page},
+    {"ctrl-2", benchids::kShowMsw2Page, CDlg_Main::kMsw2Page},
+    {"ctrl-3", benchids::kShowMsw3Page, CDlg_Main::kMsw3Page},
+    {"ctrl-4", benchids::kShowMsw4Page, CDlg_Main::kMsw4Page},
+    {"ctrl-k", benchids::kShowSelectPage, CDlg_Main::kSelectPage},
 };
 
 constexpr int kChecksPerSample = 200;
@@ -67,7 +70,7 @@ void Print(const char* key, double microseconds) {
 }
 
 void TimeDataCheck(CDlg_Main& window) {
-    HWND page = window.PageWindow(benchids::kParamTab);
+    HWND page = window.PageWindow(CDlg_Main::kParamPage);
     LPARAM list = reinterpret_cast<LPARAM>(GetDlgItem(page, benchids::kParamFont1));
     WPARAM change = MAKEWPARAM(benchids::kParamFont1, CBN_SELCHANGE);
     double start = Now();
